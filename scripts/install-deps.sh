@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the Debian 12 packages Xuehai needs to build, test and play, skipping
+# what is already there so a second run takes a second.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  cmake g++ ninja-build pkg-config git
+  # Qt 6: widgets, printing, Qt Quick (movies), multimedia (music)
+  qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
+  qt6-multimedia-dev qt6-qpa-plugins libqt6opengl6-dev
+  qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
+  qml6-module-qtquick-shapes qml6-module-qtquick-layouts qml6-module-qtqml-models
+  # audio back end for QMediaPlayer
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # data store and the desktop
+  libsqlite3-dev sqlite3 libxrandr-dev libx11-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+  # Chinese faces for the screens' design fonts
+  fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
+  # the demo music is rendered from text scores at build time
+  sox lame
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
