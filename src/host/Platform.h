@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "host/MovieControl.h"
+#include "host/MusicPlayer.h"
+
+class QObject;
+class QWidget;
+
+namespace xuehai {
+
+// The save dialog's settings, as the report asks for them.
+struct SaveDialogRequest {
+    QString title;
+    QString filter;
+    QString defaultSuffix;
+    bool confirmOverwrite = false;
+};
+
+// Everything the screens need from the desktop. The game runs on QtPlatform; tests hand the
+// screens a recording fake.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Both are owned by parent and die with it.
+    virtual MovieControl* CreateMovieControl(QWidget* parent, const MovieSettings& settings) = 0;
+    virtual MusicPlayer* CreateMusicPlayer(QObject* parent) = 0;
+
+    // A plain modal message box with one OK button.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // The standard error box: the game's title, the message, one OK button.
+    virtual void ShowError(const std::string& text) = 0;
+
+    // The size of the primary screen in pixels, as the screens are laid out on it.
+    virtual QSize ScreenSize() = 0;
+    // Switches the primary display (not saved); false when not possible.
+    virtual bool SetDisplayMode(std::uint16_t width, std::uint16_t height,
+                                std::int32_t refreshRate) = 0;
+    // Ends the run: every modal loop and the main loop return, the process ends.
+    virtual void Terminate() = 0;
+
+    // The given screen rectangle as it is shown now.
+    virtual QImage CaptureScreen(const QRect& rect) = 0;
+    // One page on the default printer, no dialog, scaled by printer dpi / sourceDpi.
+    // Throws Error when no printer is set up.
+    virtual void PrintImage(const QImage& image, int sourceDpi) = 0;
+    // The chosen file name, or nothing when the player cancels.
+    virtual std::optional<QString> AskSaveFileName(QWidget* parent,
+                                                   const SaveDialogRequest& request) = 0;
+};
+
+// Runs a screen's handler for one event, as the event boundary must: whatever it throws is
+// shown in the standard error box and the program goes on.
+template <typename Handler>
+void RunGuarded(Platform& platform, Handler&& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        platform.ShowError(e.what());
+    }
+}
+
+}  // namespace xuehai

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace xuehai {
+
+// The scrambled format of question texts: a field of decimal digits, a 39-digit header
+// carrying the field's own key triple (scrambled with the master key), then the text.
+
+// A stored field to its plain bytes (code page 936). Throws ConversionError when the header
+// does not give numbers or a triplet is no number, and when the body is longer than
+// 255 bytes (the format cannot carry it).
+std::string DecodeField(std::string_view field);
+
+// "065066067" -> "ABC"; empty when the length is no multiple of 3.
+std::string DigitsToBytes(std::string_view digits);
+
+// The key-stream stage; never fails.
+std::string StreamDecode(std::string_view scrambled, std::int32_t startKey,
+                         std::int32_t multiplier, std::int32_t increment);
+
+}  // namespace xuehai
