@@ -17,6 +17,13 @@ class QWidget;
 
 namespace xuehai {
 
+// A mode of the primary display.
+struct DisplayMode {
+    int width = 0;
+    int height = 0;
+    int refreshRate = 0;  // hertz, rounded
+};
+
 // The save dialog's settings, as the report asks for them.
 struct SaveDialogRequest {
     QString title;
@@ -45,6 +52,8 @@ public:
     // Switches the primary display (not saved); false when not possible.
     virtual bool SetDisplayMode(std::uint16_t width, std::uint16_t height,
                                 std::int32_t refreshRate) = 0;
+    // The primary display's current mode; nothing where modes cannot be read.
+    virtual std::optional<DisplayMode> CurrentDisplayMode() = 0;
     // Ends the run: every modal loop and the main loop return, the process ends.
     virtual void Terminate() = 0;
 
