@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+import QtQuick
+
+// One of the four answers: a letter bubble and the answer's text on a card. The mark
+// tells the outcome: "idle", "right" (picked and right), "wrong" (picked and wrong),
+// "reveal" (the right one, shown after a miss) or "dim" (out of the game).
+Item {
+    id: card
+
+    property string letter
+    property string text
+    property color accent: Theme.sky
+    property string mark: "idle"
+    property bool active: true
+    property string keyLeft
+    property color keyLeftTint: Theme.ink
+    property string keyRight
+    property color keyRightTint: Theme.ink
+
+    signal picked
+
+    readonly property color face: mark === "right" || mark === "reveal" ? "#c8f7c5" : mark === "wrong" ? "#ffd0cc" : Theme.white
+    readonly property color rim: mark === "right" || mark === "reveal" ? "#43a047" : mark === "wrong" ? "#e53935" : Qt.darker(accent, 1.2)
+
+    opacity: mark === "dim" ? 0.45 : 1
+    scale: area.containsMouse && card.active ? 1.04 : 1
+    Behavior on scale {
+        NumberAnimation {
+            duration: 150
+            easing.type: Easing.OutBack
+        }
+    }
+    Behavior on opacity {
+        NumberAnimation {
+            duration: 250
+        }
+    }
+
+    onMarkChanged: {
+        if (mark === "right")
+            hop.restart();
+        else if (mark === "wrong")
+            shake.restart();
+    }
+
+    Item {
+        id: body
+
+        width: card.width
+        height: card.height
+
+        Rectangle {
+            anchors.fill: parent
+            anchors.topMargin: 5
+            radius: 16
+            color: Qt.darker(card.rim, 1.3)
+        }
+
+        Rectangle {
+            id: plate
+            width: parent.width
+            height: parent.height - 5
+            radius: 16
+            color: card.face
+            border.color: card.rim
+            border.width: card.mark === "idle" || card.mark === "dim" ? 3 : 5
+
+            Rectangle {
+                id: bubble
+                anchors.left: parent.left
+                anchors.leftMargin: 10
+                anchors.verticalCenter: parent.verticalCenter
+                width: Math.min(parent.height - 16, 54)
+                height: width
+                radius: width / 2
+                color: card.mark === "right" || card.mark === "reveal" ? "#43a047" : card.mark === "wrong" ? "#e53935" : card.accent
+                border.color: Qt.darker(color, 1.3)
+                border.width: 2
+
+                Text {
+                    anchors.centerIn: parent
+                    text: card.mark === "right" || card.mark === "reveal" ? "✔" : card.mark === "wrong" ? "✘" : card.letter
+                    font.family: Theme.font
+                    font.pixelSize: parent.height * 0.58
+                    font.bold: true
+                    color: Theme.white
+                }
+            }
+
+            Text {
+                anchors.left: bubble.right
+                anchors.right: parent.right
+                anchors.top: parent.top
+                anchors.bottom: parent.bottom
+                anchors.leftMargin: 10
+                anchors.rightMargin: 12 + (card.keyRight.length > 0 ? 18 : 0)
+                anchors.topMargin: 6
+                anchors.bottomMargin: 6
+                text: card.text
+                textFormat: Text.PlainText
+                wrapMode: Text.Wrap
+                elide: Text.ElideRight
+                fontSizeMode: Text.Fit
+                minimumPixelSize: 13
+                font.pixelSize: 24
+                font.family: Theme.font
+                font.bold: true
+                color: Theme.ink
+                verticalAlignment: Text.AlignVCenter
+            }
+        }
+
+        KeyCap {
+            visible: card.keyLeft.length > 0
+            label: card.keyLeft
+            tint: card.keyLeftTint
+            x: -8
+            y: -8
+        }
+
+        KeyCap {
+            visible: card.keyRight.length > 0
+            label: card.keyRight
+            tint: card.keyRightTint
+            x: card.width - width + 8
+            y: -8
+        }
+    }
+
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        hoverEnabled: true
+        enabled: card.active
+        cursorShape: Qt.PointingHandCursor
+        onClicked: card.picked()
+    }
+
+    SequentialAnimation {
+        id: hop
+        NumberAnimation {
+            target: body
+            property: "y"
+            to: -14
+            duration: 140
+            easing.type: Easing.OutQuad
+        }
+        NumberAnimation {
+            target: body
+            property: "y"
+            to: 0
+            duration: 420
+            easing.type: Easing.OutBounce
+        }
+    }
+
+    SequentialAnimation {
+        id: shake
+        loops: 2
+        NumberAnimation {
+            target: body
+            property: "x"
+            to: -9
+            duration: 55
+        }
+        NumberAnimation {
+            target: body
+            property: "x"
+            to: 9
+            duration: 110
+        }
+        NumberAnimation {
+            target: body
+            property: "x"
+            to: 0
+            duration: 55
+        }
+    }
+}
