@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+import QtQuick
+import QtQuick.Shapes
+
+// A band of sea whose crests roll sideways for ever. The shape is one wave length wider
+// than the band and slides by exactly one length, so the loop has no seam.
+Item {
+    id: wave
+
+    property color color: Theme.sea
+    property real crest: 10
+    property real length: 120
+    property int period: 4000
+    property bool reverse: false
+    property bool running: true
+
+    clip: true
+
+    function outline(w, h) {
+        let path = "M 0 " + crest;
+        for (let x = 0; x < w; x += length) {
+            const q = length / 4;
+            path += " Q " + (x + q) + " " + (-crest * 0.2) + " " + (x + 2 * q) + " " + crest;
+            path += " Q " + (x + 3 * q) + " " + (crest * 2.2) + " " + (x + length) + " " + crest;
+        }
+        return path + " L " + w + " " + h + " L 0 " + h + " Z";
+    }
+
+    Shape {
+        id: band
+        width: wave.width + wave.length * 2
+        height: wave.height
+        ShapePath {
+            fillColor: wave.color
+            strokeColor: "transparent"
+            PathSvg {
+                path: wave.outline(band.width, band.height)
+            }
+        }
+        NumberAnimation on x {
+            from: wave.reverse ? -wave.length : 0
+            to: wave.reverse ? 0 : -wave.length
+            duration: wave.period
+            loops: Animation.Infinite
+            running: wave.running
+        }
+    }
+}

@@ -1,0 +1,438 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+import QtQuick
+import Xuehai.Movie
+import Xuehai.Ui
+
+// The opening scene: dawn over the sea of knowledge. The sun climbs, books sail and
+// fly, the name drops in, and after a few seconds the movie tells the host it is done.
+Clip {
+    id: root
+
+    width: 794
+    height: 547
+
+    readonly property real horizon: 330
+    property bool ended: false
+    property real dawn: 0
+
+    // The name drops in character by character, then the subtitle pops up on its ribbon.
+    component TitleName: Item {
+        id: title
+
+        function show() {
+            entrance.start();
+        }
+
+        property real firstDrop: 0
+        property real secondDrop: 0
+
+        width: 520
+        height: 290
+
+        Row {
+            id: glyphs
+            anchors.horizontalCenter: parent.horizontalCenter
+            spacing: 18
+            Repeater {
+                model: ["学", "海"]
+                Item {
+                    id: glyph
+                    required property string modelData
+                    required property int index
+                    readonly property real drop: index === 0 ? title.firstDrop : title.secondDrop
+                    width: 190
+                    height: 190
+                    opacity: drop > 0 ? 1 : 0
+                    Rectangle {
+                        anchors.fill: parent
+                        anchors.margins: 8
+                        radius: width / 2
+                        color: glyph.index === 0 ? "#ffb74d" : "#4fc3f7"
+                        border.color: Theme.white
+                        border.width: 6
+                        opacity: 0.9
+                    }
+                    Text {
+                        anchors.centerIn: parent
+                        anchors.horizontalCenterOffset: 5
+                        anchors.verticalCenterOffset: 7
+                        text: glyph.modelData
+                        font.family: Theme.brush
+                        font.pixelSize: 150
+                        color: "#66000000"
+                    }
+                    Text {
+                        anchors.centerIn: parent
+                        text: glyph.modelData
+                        font.family: Theme.brush
+                        font.pixelSize: 150
+                        color: Theme.white
+                        style: Text.Outline
+                        styleColor: Theme.ink
+                    }
+                    transform: Translate {
+                        y: (1 - glyph.drop) * -260
+                    }
+                    SequentialAnimation on rotation {
+                        running: glyph.drop >= 1
+                        loops: Animation.Infinite
+                        NumberAnimation {
+                            to: glyph.index === 0 ? -5 : 5
+                            duration: 1500
+                            easing.type: Easing.InOutSine
+                        }
+                        NumberAnimation {
+                            to: glyph.index === 0 ? 5 : -5
+                            duration: 1500
+                            easing.type: Easing.InOutSine
+                        }
+                    }
+                }
+            }
+        }
+
+        Rectangle {
+            id: ribbon
+            anchors.horizontalCenter: parent.horizontalCenter
+            y: 206
+            width: 420
+            height: 70
+            radius: 35
+            color: Theme.coral
+            border.color: Theme.white
+            border.width: 5
+            scale: 0
+            Row {
+                anchors.centerIn: parent
+                spacing: 4
+                Repeater {
+                    id: subtitle
+                    model: ["知", "识", "冒", "险", "之", "旅"]
+                    Text {
+                        required property string modelData
+                        text: modelData
+                        font.family: Theme.font
+                        font.pixelSize: 40
+                        font.bold: true
+                        color: Theme.white
+                        style: Text.Outline
+                        styleColor: "#b23c17"
+                        scale: 0
+                    }
+                }
+            }
+        }
+
+        Repeater {
+            model: [
+                { "x": 10, "y": 20, "s": 34, "d": 0 },
+                { "x": 480, "y": 6, "s": 28, "d": 500 },
+                { "x": 250, "y": -20, "s": 22, "d": 900 },
+                { "x": 500, "y": 170, "s": 30, "d": 300 },
+                { "x": -10, "y": 190, "s": 24, "d": 1200 }
+            ]
+            Sparkle {
+                required property var modelData
+                visible: ribbon.scale > 0
+                x: modelData.x
+                y: modelData.y
+                width: modelData.s
+                height: modelData.s
+                delay: modelData.d
+            }
+        }
+
+        SequentialAnimation {
+            id: entrance
+            NumberAnimation {
+                target: title
+                property: "firstDrop"
+                to: 1
+                duration: 700
+                easing.type: Easing.OutBounce
+            }
+            NumberAnimation {
+                target: title
+                property: "secondDrop"
+                to: 1
+                duration: 700
+                easing.type: Easing.OutBounce
+            }
+            NumberAnimation {
+                target: ribbon
+                property: "scale"
+                to: 1
+                duration: 400
+                easing.type: Easing.OutBack
+            }
+            ScriptAction {
+                script: {
+                    for (let i = 0; i < subtitle.count; ++i)
+                        subtitlePop.createObject(title, { "target": subtitle.itemAt(i), "delay": i * 140 }).start();
+                }
+            }
+        }
+
+        Component {
+            id: subtitlePop
+            SequentialAnimation {
+                id: pop
+                property Item target
+                property int delay
+                PauseAnimation {
+                    duration: pop.delay
+                }
+                NumberAnimation {
+                    target: pop.target
+                    property: "scale"
+                    to: 1
+                    duration: 380
+                    easing.type: Easing.OutBack
+                    easing.overshoot: 3
+                }
+            }
+        }
+    }
+
+    function finish() {
+        if (ended)
+            return;
+        ended = true;
+        Movie.fscommand("end", "");
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        gradient: Gradient {
+            GradientStop {
+                position: 0
+                color: Qt.tint("#ff9e7a", Qt.rgba(0.37, 0.77, 1, root.dawn))
+            }
+            GradientStop {
+                position: 0.6
+                color: Qt.tint("#ffd59e", Qt.rgba(0.79, 0.94, 1, root.dawn))
+            }
+        }
+    }
+
+    Sun {
+        id: sun
+        width: 150
+        height: 150
+        x: 560
+        y: root.horizon - 40
+    }
+
+    Repeater {
+        model: [
+            { "x": 40, "y": 40, "w": 150, "d": 52000 },
+            { "x": 330, "y": 18, "w": 110, "d": 64000 },
+            { "x": 620, "y": 150, "w": 120, "d": 46000 }
+        ]
+        Cloud {
+            required property var modelData
+            width: modelData.w
+            y: modelData.y
+            opacity: 0.95
+            NumberAnimation on x {
+                from: modelData.x
+                to: modelData.x + 200
+                duration: modelData.d
+            }
+        }
+    }
+
+    Repeater {
+        model: [
+            { "y": 60, "delay": 300, "cover": "#ab47bc", "size": 76, "period": 8000 },
+            { "y": 150, "delay": 1500, "cover": "#26a69a", "size": 62, "period": 9500 },
+            { "y": 30, "delay": 3000, "cover": "#ef5350", "size": 52, "period": 8500 }
+        ]
+        Book {
+            id: flyer
+            required property var modelData
+            width: modelData.size
+            height: modelData.size * 0.66
+            cover: modelData.cover
+            flapping: true
+            x: -width
+            y: modelData.y
+            SequentialAnimation on x {
+                PauseAnimation {
+                    duration: flyer.modelData.delay
+                }
+                NumberAnimation {
+                    from: -flyer.width
+                    to: root.width + flyer.width
+                    duration: flyer.modelData.period
+                }
+            }
+            SequentialAnimation on y {
+                loops: Animation.Infinite
+                NumberAnimation {
+                    to: flyer.modelData.y - 16
+                    duration: 900
+                    easing.type: Easing.InOutSine
+                }
+                NumberAnimation {
+                    to: flyer.modelData.y + 10
+                    duration: 900
+                    easing.type: Easing.InOutSine
+                }
+            }
+        }
+    }
+
+    Wave {
+        y: root.horizon - 12
+        width: root.width
+        height: root.height - y
+        color: Theme.seaLight
+        crest: 8
+        length: 140
+        period: 5200
+        reverse: true
+    }
+
+    Wave {
+        y: root.horizon + 26
+        width: root.width
+        height: root.height - y
+        color: Theme.sea
+        crest: 10
+        length: 170
+        period: 4200
+    }
+
+    Repeater {
+        model: [
+            { "x": 90, "y": 372, "cover": "#ff9f1c", "w": 96 },
+            { "x": 560, "y": 392, "cover": "#42a5f5", "w": 84 },
+            { "x": 330, "y": 430, "cover": "#7cc242", "w": 104 }
+        ]
+        Book {
+            id: floater
+            required property var modelData
+            required property int index
+            x: modelData.x
+            y: modelData.y
+            width: modelData.w
+            height: modelData.w * 0.6
+            cover: modelData.cover
+            rotation: -4
+            SequentialAnimation on y {
+                loops: Animation.Infinite
+                NumberAnimation {
+                    to: floater.modelData.y - 9
+                    duration: 1300 + floater.index * 170
+                    easing.type: Easing.InOutSine
+                }
+                NumberAnimation {
+                    to: floater.modelData.y + 5
+                    duration: 1300 + floater.index * 170
+                    easing.type: Easing.InOutSine
+                }
+            }
+            SequentialAnimation on rotation {
+                loops: Animation.Infinite
+                NumberAnimation {
+                    to: 5
+                    duration: 1700 + floater.index * 200
+                    easing.type: Easing.InOutSine
+                }
+                NumberAnimation {
+                    to: -5
+                    duration: 1700 + floater.index * 200
+                    easing.type: Easing.InOutSine
+                }
+            }
+        }
+    }
+
+    Boat {
+        id: boat
+        x: -width
+        y: root.horizon + 24
+        width: 150
+        height: 132
+        NumberAnimation on x {
+            from: -boat.width
+            to: root.width * 0.62
+            duration: 7000
+            easing.type: Easing.OutSine
+        }
+    }
+
+    Wave {
+        y: root.horizon + 110
+        width: root.width
+        height: root.height - y
+        color: Theme.seaDeep
+        crest: 12
+        length: 210
+        period: 3600
+        reverse: true
+    }
+
+    Bubbles {
+        y: root.horizon - 40
+        width: root.width
+        height: root.height - y
+    }
+
+    TitleName {
+        id: name
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 96
+    }
+
+    Text {
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.margins: 22
+        text: "按 Esc 键跳过"
+        font.family: Theme.font
+        font.pixelSize: Theme.smallText
+        color: Theme.white
+        opacity: 0.8
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        cursorShape: Qt.PointingHandCursor
+        onClicked: root.finish()
+    }
+
+    SequentialAnimation {
+        running: true
+        ParallelAnimation {
+            NumberAnimation {
+                target: sun
+                property: "y"
+                to: 60
+                duration: 2600
+                easing.type: Easing.OutCubic
+            }
+            NumberAnimation {
+                target: root
+                property: "dawn"
+                to: 1
+                duration: 2600
+            }
+            SequentialAnimation {
+                PauseAnimation {
+                    duration: 900
+                }
+                ScriptAction {
+                    script: name.show()
+                }
+            }
+        }
+        PauseAnimation {
+            duration: 4200
+        }
+        ScriptAction {
+            script: root.finish()
+        }
+    }
+}
