@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-pragma Singleton
 import QtQuick
 import "Subjects.js" as Generated
 
