@@ -131,42 +131,15 @@ Clip {
             { "x": 560, "y": 392, "cover": "#42a5f5", "w": 84 },
             { "x": 330, "y": 430, "cover": "#7cc242", "w": 104 }
         ]
-        Book {
-            id: floater
+        FloatingBook {
             required property var modelData
             required property int index
             x: modelData.x
-            y: modelData.y
+            restY: modelData.y
             width: modelData.w
             height: modelData.w * 0.6
             cover: modelData.cover
-            rotation: -4
-            SequentialAnimation on y {
-                loops: Animation.Infinite
-                NumberAnimation {
-                    to: floater.modelData.y - 9
-                    duration: 1300 + floater.index * 170
-                    easing.type: Easing.InOutSine
-                }
-                NumberAnimation {
-                    to: floater.modelData.y + 5
-                    duration: 1300 + floater.index * 170
-                    easing.type: Easing.InOutSine
-                }
-            }
-            SequentialAnimation on rotation {
-                loops: Animation.Infinite
-                NumberAnimation {
-                    to: 5
-                    duration: 1700 + floater.index * 200
-                    easing.type: Easing.InOutSine
-                }
-                NumberAnimation {
-                    to: -5
-                    duration: 1700 + floater.index * 200
-                    easing.type: Easing.InOutSine
-                }
-            }
+            beat: 1300 + index * 170
         }
     }
 

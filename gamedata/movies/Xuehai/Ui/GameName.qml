@@ -90,7 +90,7 @@ Item {
         color: Theme.coral
         border.color: Theme.white
         border.width: 5
-        scale: 0
+        scale: title.shown ? 1 : 0
         Row {
             anchors.centerIn: parent
             spacing: 4
@@ -106,7 +106,7 @@ Item {
                     color: Theme.white
                     style: Text.Outline
                     styleColor: "#b23c17"
-                    scale: 0
+                    scale: title.shown ? 1 : 0
                 }
             }
         }
