@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+struct sqlite3;
+
+namespace xuehai {
+
+// One open database file of the game. Every statement commits as it runs; there are no
+// transactions. Several connections to one file may be alive at once.
+class Connection {
+public:
+    // Opens the file that the game's connection string names (see ConnectionString.h).
+    // The dbq path is resolved inside the game folder (letter case, backslashes). Throws
+    // DatabaseError naming the file when it is missing, is no game database or the
+    // password is wrong, and PathError when the path leaves the game folder. Never
+    // creates a file.
+    explicit Connection(std::string_view connectionString);
+
+    // Opens a database file by its real path, for tools that work outside a game folder.
+    Connection(const std::filesystem::path& file, std::string_view password);
+
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Runs one statement; rows it returns are ignored. Throws DatabaseError with the
+    // engine's message, the statement and the file.
+    void Execute(std::string_view sql);
+
+    const std::filesystem::path& File() const { return file_; }
+
+    // For Query: the engine handle, and the failure of a statement on it.
+    sqlite3* Handle() const { return db_; }
+    [[noreturn]] void Fail(std::string_view sql) const;
+
+private:
+    void Open();
+
+    std::filesystem::path file_;
+    std::string password_;
+    sqlite3* db_ = nullptr;
+};
+
+// Closes the idle engine handles the store keeps for reuse. Call it before deleting or
+// replacing database files while the program runs (tests and tools do).
+void ReleaseIdleConnections();
+
+}  // namespace xuehai
