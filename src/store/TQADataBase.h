@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,6 +32,9 @@ public:
     double GetRate(const std::string& selector, const std::string& name);
 
 private:
+    // The nine texts of the current row of query_, drawn as number id.
+    std::vector<std::string> QuestionList(std::uint32_t id);
+
     std::unique_ptr<Connection> connection_;
     std::unique_ptr<Query> query_;
 };
