@@ -34,6 +34,11 @@ public:
     void SetUserWrong(std::int32_t value);
 
 private:
+    // UserRight or UserWrong of ActiveUser: 0 when it cannot be read; a failed write is
+    // ignored.
+    std::int32_t ReadCounter(const std::string& column);
+    void WriteCounter(const std::string& column, std::int32_t value);
+
     std::unique_ptr<Connection> connection_;
     std::unique_ptr<Query> query_;
 };
