@@ -1,0 +1,449 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+import QtQuick
+import Xuehai.Movie
+import Xuehai.Ui
+
+// The set-up of a two-player battle. The host's eight input controls lie on top of this
+// movie at fixed stage positions; the movie draws the festival around them, frames each
+// one with its label and shows both players' avatars, which hop when the host plays them.
+Clip {
+    id: root
+
+    // The host may answer a click by loading another movie; a second click queued behind
+    // the first must not raise the command again.
+    function raise(command) {
+        if (cooldown.running)
+            return;
+        cooldown.start();
+        Movie.fscommand(command, "");
+    }
+
+    width: 800
+    height: 585
+
+    Timer {
+        id: cooldown
+        interval: 800
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        gradient: Gradient {
+            GradientStop {
+                position: 0
+                color: "#ffcc80"
+            }
+            GradientStop {
+                position: 0.55
+                color: "#ffe9c4"
+            }
+            GradientStop {
+                position: 1
+                color: Theme.sand
+            }
+        }
+    }
+
+    Repeater {
+        model: [
+            {
+                "x": 90,
+                "from": -20,
+                "to": 25
+            },
+            {
+                "x": 710,
+                "from": 20,
+                "to": -25
+            }
+        ]
+        Rectangle {
+            required property var modelData
+            x: modelData.x - width / 2
+            y: -40
+            width: 140
+            height: 640
+            transformOrigin: Item.Top
+            gradient: Gradient {
+                GradientStop {
+                    position: 0
+                    color: "#88fff59d"
+                }
+                GradientStop {
+                    position: 1
+                    color: "#00fff59d"
+                }
+            }
+            SequentialAnimation on rotation {
+                loops: Animation.Infinite
+                NumberAnimation {
+                    from: modelData.from
+                    to: modelData.to
+                    duration: 3200
+                    easing.type: Easing.InOutSine
+                }
+                NumberAnimation {
+                    to: modelData.from
+                    duration: 3200
+                    easing.type: Easing.InOutSine
+                }
+            }
+        }
+    }
+
+    Rectangle {
+        y: 440
+        width: root.width
+        height: root.height - y
+        color: "#c68642"
+        Repeater {
+            model: 6
+            Rectangle {
+                required property int index
+                y: 12 + index * 24
+                width: root.width
+                height: 2
+                color: "#a0612b"
+            }
+        }
+        Rectangle {
+            width: parent.width
+            height: 8
+            color: Theme.wood
+        }
+    }
+
+    Bunting {
+        x: -10
+        y: 0
+        width: root.width + 20
+        sag: 18
+        flags: 22
+    }
+
+    Rectangle {
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 0
+        width: 228
+        height: 42
+        radius: 12
+        color: Theme.paper
+        border.color: Theme.wood
+        border.width: 4
+        Text {
+            anchors.centerIn: parent
+            text: "双人知识擂台"
+            font.family: Theme.brush
+            font.pixelSize: 32
+            font.bold: true
+            color: Theme.coral
+        }
+    }
+
+    Panel {
+        x: 82
+        y: 62
+        width: 272
+        height: 180
+        title: "玩家一"
+        ribbon: Theme.coral
+    }
+
+    Panel {
+        x: 436
+        y: 60
+        width: 276
+        height: 180
+        title: "玩家二"
+        ribbon: Theme.sky
+    }
+
+    Item {
+        x: 395 - 37
+        y: 110
+        width: 74
+        height: 74
+        Rectangle {
+            anchors.fill: parent
+            radius: 37
+            color: Theme.sun
+            border.color: Theme.sunDeep
+            border.width: 5
+        }
+        Text {
+            anchors.centerIn: parent
+            text: "VS"
+            font.family: Theme.font
+            font.pixelSize: 34
+            font.bold: true
+            font.italic: true
+            color: Theme.leave
+            style: Text.Outline
+            styleColor: Theme.white
+        }
+        SequentialAnimation on scale {
+            loops: Animation.Infinite
+            NumberAnimation {
+                to: 1.12
+                duration: 400
+                easing.type: Easing.OutQuad
+            }
+            NumberAnimation {
+                to: 1
+                duration: 600
+                easing.type: Easing.OutBounce
+            }
+            PauseAnimation {
+                duration: 900
+            }
+        }
+    }
+
+    Panel {
+        x: 92
+        y: 262
+        width: 616
+        height: 162
+        title: "比赛设置"
+        ribbon: Theme.calm
+    }
+
+    Trophy {
+        x: 400 - width / 2
+        y: 290
+        width: 64
+        height: 72
+        SequentialAnimation on rotation {
+            loops: Animation.Infinite
+            NumberAnimation {
+                to: 6
+                duration: 700
+                easing.type: Easing.InOutSine
+            }
+            NumberAnimation {
+                to: -6
+                duration: 1400
+                easing.type: Easing.InOutSine
+            }
+            NumberAnimation {
+                to: 0
+                duration: 700
+                easing.type: Easing.InOutSine
+            }
+        }
+    }
+
+    FieldFrame {
+        label: "名字"
+        tint: Theme.coral
+        field: Qt.rect(168, 90, 119, 21)
+    }
+    FieldFrame {
+        label: "头像"
+        tint: Theme.coral
+        field: Qt.rect(152, 160, 89, 19)
+    }
+    FieldFrame {
+        label: "名字"
+        tint: Theme.sky
+        field: Qt.rect(509, 88, 130, 21)
+    }
+    FieldFrame {
+        label: "头像"
+        tint: Theme.sky
+        field: Qt.rect(504, 158, 89, 19)
+    }
+    FieldFrame {
+        label: "题库"
+        tint: Theme.calm
+        field: Qt.rect(192, 296, 129, 19)
+    }
+    FieldFrame {
+        label: "题数"
+        tint: Theme.calm
+        field: Qt.rect(540, 297, 89, 19)
+        note: "道题"
+    }
+    FieldFrame {
+        label: "音乐"
+        tint: Theme.calm
+        field: Qt.rect(209, 372, 89, 19)
+        note: "♪ 欢乐进行曲"
+    }
+    FieldFrame {
+        label: "场地"
+        tint: Theme.calm
+        field: Qt.rect(550, 372, 89, 19)
+    }
+
+    Text {
+        x: 500
+        y: 398
+        text: "1 竹林　2 太空站"
+        font.family: Theme.font
+        font.pixelSize: 15
+        font.bold: true
+        color: Theme.inkSoft
+    }
+
+    Text {
+        x: 120
+        y: 198
+        width: 130
+        text: "选好头像它会跳一跳"
+        wrapMode: Text.Wrap
+        font.family: Theme.font
+        font.pixelSize: 14
+        color: Theme.inkSoft
+    }
+
+    AvatarStage {
+        objectName: "c_imagea"
+        x: 264
+        y: 122
+        number: root.vars.iImage1Num ?? "1"
+    }
+
+    AvatarStage {
+        objectName: "c_imageb"
+        x: 620
+        y: 120
+        number: root.vars.iImage2Num ?? "1"
+    }
+
+    GameButton {
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 462
+        width: 300
+        height: 84
+        fontSize: 34
+        text: "开始对战"
+        color: Theme.go
+        onClicked: root.raise("fight")
+    }
+
+    GameButton {
+        x: 30
+        y: 480
+        width: 140
+        height: 60
+        text: "返回"
+        color: Theme.leave
+        onClicked: root.raise("fightUplevel")
+    }
+
+    // A label left of one of the host's input controls and a rounded frame around it;
+    // the inside stays empty because the real control covers it.
+    component FieldFrame: Item {
+        id: frame
+
+        property string label
+        property string note
+        property color tint: Theme.go
+        property rect field
+
+        Text {
+            x: frame.field.x - implicitWidth - 12
+            y: frame.field.y + frame.field.height / 2 - implicitHeight / 2
+            text: frame.label
+            font.family: Theme.font
+            font.pixelSize: 20
+            font.bold: true
+            color: Theme.ink
+        }
+        Rectangle {
+            x: frame.field.x - 5
+            y: frame.field.y - 5
+            width: frame.field.width + 10
+            height: frame.field.height + 10
+            radius: 8
+            color: "transparent"
+            border.color: frame.tint
+            border.width: 3
+        }
+        Text {
+            visible: frame.note.length > 0
+            x: frame.field.x + frame.field.width + 12
+            y: frame.field.y + frame.field.height / 2 - implicitHeight / 2
+            text: frame.note
+            font.family: Theme.font
+            font.pixelSize: 17
+            font.bold: true
+            color: Theme.inkSoft
+        }
+    }
+
+    // A player's avatar, as a clip the host plays after it changed the avatar number.
+    component AvatarStage: Clip {
+        id: stage
+
+        property var number: "1"
+
+        width: 80
+        height: 80
+
+        Component.onCompleted: stop()
+        onPlayingChanged: {
+            if (playing)
+                hop.restart();
+        }
+
+        Avatar {
+            id: face
+            width: stage.width
+            height: stage.height
+            number: stage.number
+            transformOrigin: Item.Bottom
+        }
+
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            anchors.top: parent.bottom
+            anchors.topMargin: 2
+            text: face.animalName
+            font.family: Theme.font
+            font.pixelSize: 16
+            font.bold: true
+            color: Theme.inkSoft
+        }
+
+        SequentialAnimation {
+            id: hop
+            ParallelAnimation {
+                NumberAnimation {
+                    target: face
+                    property: "scale"
+                    to: 1.18
+                    duration: 160
+                    easing.type: Easing.OutQuad
+                }
+                NumberAnimation {
+                    target: face
+                    property: "y"
+                    to: -12
+                    duration: 160
+                    easing.type: Easing.OutQuad
+                }
+            }
+            ParallelAnimation {
+                NumberAnimation {
+                    target: face
+                    property: "scale"
+                    to: 1
+                    duration: 520
+                    easing.type: Easing.OutBounce
+                }
+                NumberAnimation {
+                    target: face
+                    property: "y"
+                    to: 0
+                    duration: 520
+                    easing.type: Easing.OutBounce
+                }
+            }
+            ScriptAction {
+                script: stage.stop()
+            }
+        }
+    }
+}
