@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "host/services/SaveFileDialog.h"
+
+#include <QFileDialog>
+
+namespace xuehai {
+
+QStringList SaveDialogNameFilters(const QString& filter) {
+    if (!filter.contains(QLatin1Char('|'))) {
+        return filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+    }
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        const QString patterns = parts[i + 1].trimmed().replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << (description.contains(QLatin1Char('('))
+                        ? description
+                        : description % QStringLiteral(" (") % patterns % QLatin1Char(')'));
+    }
+    return filters;
+}
+
+std::optional<QString> AskSaveFileNameWithDialog(QWidget* parent,
+                                                 const SaveDialogRequest& request) {
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(SaveDialogNameFilters(request.filter));
+    QString suffix = request.defaultSuffix;
+    if (suffix.startsWith(QLatin1Char('.'))) {
+        suffix.remove(0, 1);
+    }
+    dialog.setDefaultSuffix(suffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace xuehai

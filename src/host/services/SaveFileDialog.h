@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QStringList>
+#include <optional>
+
+#include "host/Platform.h"
+
+class QWidget;
+
+namespace xuehai {
+
+// The dialog's name filters. A filter written as "description|pattern" pairs
+// ("Bitmaps (*.bmp)|*.bmp") becomes one Qt filter per pair, with the pattern added to the
+// description where it is not already shown; any other text is taken as Qt filters.
+QStringList SaveDialogNameFilters(const QString& filter);
+
+// Asks for a file name to save under; nothing when the player cancels.
+std::optional<QString> AskSaveFileNameWithDialog(QWidget* parent, const SaveDialogRequest& request);
+
+}  // namespace xuehai
