@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MovieEngine.h"
+
+#include <QQmlEngine>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+#include <mutex>
+
+#include "host/movie/Clip.h"
+
+namespace xuehai {
+
+namespace {
+
+void RegisterMovieModule() {
+    static std::once_flag registered;
+    std::call_once(registered, [] {
+        qmlRegisterType<Clip>("Xuehai.Movie", 1, 0, "Clip");
+        qmlRegisterModule("Xuehai.Movie", 1, 0);
+    });
+}
+
+}  // namespace
+
+void UseSoftwareQuickRenderer() {
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+}
+
+std::shared_ptr<QQmlEngine> SharedMovieEngine() {
+    static std::weak_ptr<QQmlEngine> shared;
+    if (std::shared_ptr<QQmlEngine> engine = shared.lock()) {
+        return engine;
+    }
+    RegisterMovieModule();
+    auto engine = std::make_shared<QQmlEngine>();
+    shared = engine;
+    return engine;
+}
+
+}  // namespace xuehai

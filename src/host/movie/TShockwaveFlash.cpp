@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TShockwaveFlash.h"
+
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QSurfaceFormat>
+
+#include "core/Errors.h"
+#include "core/GamePath.h"
+#include "host/movie/Clip.h"
+#include "host/movie/CommandQueue.h"
+#include "host/movie/MovieEngine.h"
+#include "host/movie/MovieStage.h"
+
+namespace xuehai {
+
+namespace {
+
+constexpr int kVisibilityProperty = 7;
+
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+}  // namespace
+
+TShockwaveFlash::TShockwaveFlash(const MovieSettings& settings, QWidget* parent,
+                                 ErrorShower showError)
+    : TShockwaveFlash(SharedMovieEngine(), settings, parent, std::move(showError)) {}
+
+TShockwaveFlash::TShockwaveFlash(std::shared_ptr<QQmlEngine> engine, const MovieSettings& settings,
+                                 QWidget* parent, ErrorShower showError)
+    : QQuickWidget(engine.get(), parent),
+      engine_(std::move(engine)),
+      commands_(new CommandQueue(
+          [this](const QString& command, const QString& args) { Deliver(command, args); },
+          std::move(showError), this)),
+      stage_(new MovieStage(
+          *engine_, quickWindow()->contentItem(),
+          [this](const QString& command, const QString& args) { commands_->Raise(command, args); },
+          this)) {
+    setObjectName(Text(settings.name));
+    setFocusPolicy(Qt::StrongFocus);
+    setClearColor(settings.windowMode == WindowMode::Transparent ? QColor(Qt::transparent)
+                                                                 : QColor(Qt::white));
+    QSurfaceFormat surface = format();
+    surface.setSamples(settings.highQuality ? 4 : 0);
+    setFormat(surface);
+    stage_->SetScaleMode(settings.scaleMode);
+    stage_->SetViewSize(size());
+}
+
+TShockwaveFlash::~TShockwaveFlash() {
+    // The movies go before the engine they were made by, which may go with this control.
+    delete stage_;
+}
+
+void TShockwaveFlash::Deliver(const QString& command, const QString& args) {
+    // A copy: the handler may replace OnFSCommand while it runs.
+    const auto handler = OnFSCommand;
+    if (handler) {
+        handler(command.toStdString(), args.toStdString());
+    }
+}
+
+void TShockwaveFlash::SetMovie(const std::string& path) {
+    const std::filesystem::path file = ResolveGamePath(path);
+    stage_->UnloadAll();
+    stage_->Load(0, file);
+}
+
+void TShockwaveFlash::LoadMovie(int layer, const std::string& url) {
+    if (layer < 0) {
+        throw xuehai::Error("Cannot load the movie '" + url + "' into level " +
+                            std::to_string(layer) + ": levels are numbered from 0.");
+    }
+    if (layer == 0) {
+        SetMovie(url);
+        return;
+    }
+    stage_->Load(layer, ResolveGamePath(url));
+}
+
+void TShockwaveFlash::SetVariable(const std::string& name, const std::string& value) {
+    if (const std::optional<VariableRef> ref = stage_->Variable(Text(name))) {
+        ref->clip->SetVariable(ref->name, Text(value));
+    }
+}
+
+std::string TShockwaveFlash::GetVariable(const std::string& name) {
+    const std::optional<VariableRef> ref = stage_->Variable(Text(name));
+    return ref ? ref->clip->Variable(ref->name).toStdString() : std::string();
+}
+
+void TShockwaveFlash::TGotoFrame(const std::string& target, int frame) {
+    if (Clip* clip = Target(target)) {
+        clip->gotoFrame(frame);
+    }
+}
+
+void TShockwaveFlash::GotoFrame(int frame) {
+    TGotoFrame("_level0", frame);
+}
+
+void TShockwaveFlash::TPlay(const std::string& target) {
+    if (Clip* clip = Target(target)) {
+        clip->play();
+    }
+}
+
+void TShockwaveFlash::Stop() {
+    if (Clip* clip = Target("_level0")) {
+        clip->stop();
+    }
+}
+
+void TShockwaveFlash::TSetProperty(const std::string& target, int property,
+                                   const std::string& value) {
+    bool isNumber = false;
+    const double number = Text(value).trimmed().toDouble(&isNumber);
+    Clip* clip = Target(target);
+    if (property != kVisibilityProperty || !isNumber || clip == nullptr) {
+        return;
+    }
+    clip->setVisible(number != 0);
+}
+
+void TShockwaveFlash::SetScaleMode(ScaleMode mode) {
+    stage_->SetScaleMode(mode);
+}
+
+StageMapping TShockwaveFlash::Mapping() const {
+    return stage_->Mapping();
+}
+
+Clip* TShockwaveFlash::Target(const std::string& path) const {
+    return stage_->Target(Text(path));
+}
+
+void TShockwaveFlash::resizeEvent(QResizeEvent* event) {
+    QQuickWidget::resizeEvent(event);
+    stage_->SetViewSize(size());
+}
+
+}  // namespace xuehai

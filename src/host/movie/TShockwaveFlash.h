@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QQuickWidget>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "host/MovieControl.h"
+#include "host/movie/ErrorBox.h"
+#include "host/movie/StageMapping.h"
+
+class QQmlEngine;
+
+namespace xuehai {
+
+class Clip;
+class CommandQueue;
+class MovieStage;
+
+// The movie control the screens place on their forms: plays QML movies in levels over one
+// stage and hands their commands to OnFSCommand.
+class TShockwaveFlash : public QQuickWidget, public MovieControl {
+    Q_OBJECT
+public:
+    using ErrorShower = std::function<void(const std::string& message)>;
+
+    explicit TShockwaveFlash(const MovieSettings& settings, QWidget* parent = nullptr,
+                             ErrorShower showError = ShowMovieErrorBox);
+    ~TShockwaveFlash() override;
+
+    QWidget* Widget() override { return this; }
+    void SetMovie(const std::string& path) override;
+    void LoadMovie(int layer, const std::string& url) override;
+    void SetVariable(const std::string& name, const std::string& value) override;
+    std::string GetVariable(const std::string& name) override;
+    void TGotoFrame(const std::string& target, int frame) override;
+    void GotoFrame(int frame) override;
+    void TPlay(const std::string& target) override;
+    void Stop() override;
+    void TSetProperty(const std::string& target, int property, const std::string& value) override;
+
+    void SetScaleMode(ScaleMode mode);
+    // Where the stage is shown in the control now.
+    StageMapping Mapping() const;
+    // The clip a target path names, or nullptr; for tools and tests that look inside.
+    Clip* Target(const std::string& path) const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    TShockwaveFlash(std::shared_ptr<QQmlEngine> engine, const MovieSettings& settings,
+                    QWidget* parent, ErrorShower showError);
+    void Deliver(const QString& command, const QString& args);
+
+    std::shared_ptr<QQmlEngine> engine_;
+    CommandQueue* commands_;
+    MovieStage* stage_;
+};
+
+}  // namespace xuehai
