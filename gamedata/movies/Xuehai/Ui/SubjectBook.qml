@@ -2,7 +2,8 @@
 import QtQuick
 import "Subjects.js" as Generated
 
-// The subjects of the map, as the build generated them from the subject list.
+// The subjects of the map, as the build generated them from the subject list. A plain
+// type rather than a singleton, so that only the movie that makes one needs the list.
 QtObject {
     readonly property var list: Generated.list
 
