@@ -16,6 +16,8 @@ Item {
     property color keyLeftTint: Theme.ink
     property string keyRight
     property color keyRightTint: Theme.ink
+    property string tag
+    property color tagTint: Theme.ink
 
     signal picked
 
@@ -124,6 +126,31 @@ Item {
             tint: card.keyRightTint
             x: card.width - width + 8
             y: -8
+        }
+
+        Rectangle {
+            visible: card.tag.length > 0
+            x: card.width - width - 6
+            y: card.height - height - 2
+            width: Math.min(card.width / 2, tagText.implicitWidth + 14)
+            height: 22
+            radius: 11
+            color: card.tagTint
+            Text {
+                id: tagText
+                anchors.fill: parent
+                anchors.leftMargin: 7
+                anchors.rightMargin: 7
+                verticalAlignment: Text.AlignVCenter
+                horizontalAlignment: Text.AlignHCenter
+                text: card.tag
+                textFormat: Text.PlainText
+                elide: Text.ElideRight
+                font.family: Theme.font
+                font.pixelSize: 14
+                font.bold: true
+                color: Theme.white
+            }
         }
     }
 
