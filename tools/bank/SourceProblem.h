@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace xuehai::bank {
+
+// Something in a source file that keeps it from becoming a game file, and its line.
+struct SourceProblem {
+    int line = 0;
+    std::string message;
+};
+
+using SourceProblems = std::vector<SourceProblem>;
+
+}  // namespace xuehai::bank
