@@ -25,10 +25,11 @@ Clip {
     ]
     readonly property var places: subjects.list.map(s => Object.assign({ "kind": "subject" }, s)).concat(extras)
 
-    // What the next "progress" means depends on what was raised last: a "rollover"
-    // answer in percent, or, once the map comes back from a quiz, the per-mille figure
-    // of the subject just played. A test or the pig race also ends with a figure, for
-    // whatever subject "mod" then names, which the map has no use for.
+    // What the next "progress" means depends on what was raised before it: a "rollover"
+    // answer in percent, or, once the map is shown again after a quiz, the per-mille
+    // figure of the subject just played. A test or the pig race also ends with such a
+    // figure, for whatever subject "mod" then names, which the map has no use for; the
+    // race leaves the map visible, so no "rollover" is raised while it runs.
     property string activity: ""
     property var activityPlace: null
     property bool hiddenDuringActivity: false
@@ -40,25 +41,32 @@ Clip {
         id: subjects
     }
 
+    Timer {
+        id: pickCooldown
+        interval: 800
+    }
+
     function unlocked(region) {
         return region < 2 || (region === 2 ? mask2.open : mask3.open);
     }
 
     function point(place) {
         pointedPlace = place;
-        if (place.kind === "subject" && unlocked(place.region) && activity === "") {
+        if (place.kind === "subject" && unlocked(place.region) && activity !== "other") {
             askedCode = place.code;
             Movie.fscommand("rollover", place.code);
         }
     }
 
-    function pick(place, site) {
+    function pick(place) {
         if (!unlocked(place.region)) {
             (place.region === 2 ? mask2 : mask3).shake();
             return;
         }
-        if (activity !== "")
+        // A double click would otherwise open the same quiz twice.
+        if (pickCooldown.running)
             return;
+        pickCooldown.start();
         activityPlace = place;
         hiddenDuringActivity = false;
         if (place.kind === "subject") {
@@ -77,20 +85,23 @@ Clip {
 
     function progressArrived(text) {
         const value = parseInt(text, 10);
-        if (isNaN(value))
+        // While the map is hidden the figure is the percent for the quiz being opened.
+        if (isNaN(value) || !visible)
             return;
-        if (activity === "quiz" && !visible)
-            return;
-        if (activity === "quiz" && hiddenDuringActivity) {
+        if (hiddenDuringActivity) {
+            if (activity === "quiz") {
+                remember(activityPlace.code, Math.floor(value / 10));
+                banner.show(activityPlace.name, value);
+            }
             activity = "";
-            remember(activityPlace.code, Math.floor(value / 10));
-            banner.show(activityPlace.name, value);
+            hiddenDuringActivity = false;
             return;
         }
         if (activity === "other") {
             activity = "";
             return;
         }
+        // A quiz that never opened leaves the map as it was; this answers a "rollover".
         activity = "";
         remember(askedCode, value);
     }
