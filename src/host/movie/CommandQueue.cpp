@@ -24,9 +24,6 @@ void CommandQueue::Schedule() {
 
 void CommandQueue::DeliverNext() {
     scheduled_ = false;
-    if (delivering_ || pending_.empty()) {
-        return;
-    }
     const Command next = pending_.front();
     pending_.pop_front();
     // The handler may close the screen and with it this queue; both copies outlive that.

@@ -77,9 +77,9 @@ bool MovieLevel::Load(const QByteArray& document, const QUrl& url) {
     }
     component.completeCreate();
     if (root_ == nullptr) {
-        qWarning().noquote() << url.toString()
-                             << QStringLiteral(
-                                    ": the root of a movie must be a Clip from Xuehai.Movie");
+        qWarning().noquote() << url.toString() + QStringLiteral(
+                                                     ": the root of a movie must be "
+                                                     "a Clip from Xuehai.Movie");
         delete object;
         return false;
     }
