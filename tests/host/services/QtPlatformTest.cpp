@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "core/Errors.h"
+#include "fakes/FakePlatform.h"
+#include "host/services/ImagePrinting.h"
+#include "host/services/QtPlatform.h"
+#include "host/services/SaveFileDialog.h"
+#include "host/services/ScreenCapture.h"
+
+namespace xuehai {
+namespace {
+
+// Runs inspect on the next modal dialog of that type, from inside its modal loop, unless
+// scope is gone by then; inspect must close it.
+template <typename Dialog>
+void WhenModalOpens(QObject& scope, std::function<void(Dialog&)> inspect) {
+    auto* poll = new QTimer(&scope);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, inspect] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            poll->deleteLater();
+            poll->stop();
+            inspect(*dialog);
+        }
+    });
+    poll->start(10);
+}
+
+struct ShownBox {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QString text;
+    Qt::TextFormat format = Qt::AutoText;
+    int buttons = 0;
+};
+
+ShownBox ShowAndRead(const std::function<void()>& show) {
+    ShownBox seen;
+    QObject scope;
+    WhenModalOpens<QMessageBox>(scope, [&](QMessageBox& box) {
+        seen = {box.icon(), box.windowTitle(), box.text(), box.textFormat(),
+                int(box.buttons().size())};
+        box.button(QMessageBox::Ok)->click();
+    });
+    show();
+    return seen;
+}
+
+TEST(MessageBoxes, TheErrorBoxIsCriticalWithTheGameTitleAndOneOk) {
+    QtPlatform platform;
+    ShownBox box = ShowAndRead([&] { platform.ShowError("The file 'a<b>.dat' is missing"); });
+    EXPECT_EQ(box.icon, QMessageBox::Critical);
+    EXPECT_EQ(box.title, QString::fromUtf8("学海"));
+    EXPECT_EQ(box.text, QStringLiteral("The file 'a<b>.dat' is missing"));
+    EXPECT_EQ(box.format, Qt::PlainText);
+    EXPECT_EQ(box.buttons, 1);
+}
+
+TEST(MessageBoxes, AMessageIsPlainWithOneOk) {
+    QtPlatform platform;
+    ShownBox box = ShowAndRead([&] { platform.ShowMessage("请输入用户名"); });
+    EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(box.title, QString::fromUtf8("学海"));
+    EXPECT_EQ(box.text, QString::fromUtf8("请输入用户名"));
+    EXPECT_EQ(box.buttons, 1);
+}
+
+TEST(Screen, IsThePrimaryScreenOrEightHundredBySixHundredInAWindow) {
+    EXPECT_EQ(QtPlatform().ScreenSize(), QSize(1024, 768));
+    EXPECT_EQ(QtPlatform({.window = true}).ScreenSize(), QSize(800, 600));
+}
+
+TEST(Screen, DisplayModesAreNotAvailableOffscreenOrInAWindow) {
+    QtPlatform fullScreen;
+    QtPlatform window({.window = true});
+    for (Platform* platform : std::initializer_list<Platform*>{&fullScreen, &window}) {
+        EXPECT_FALSE(platform->SetDisplayMode(800, 600, 75));
+        EXPECT_FALSE(platform->CurrentDisplayMode().has_value());
+    }
+}
+
+class Capture : public testing::Test {
+protected:
+    void SetUp() override {
+        window.setWindowFlags(Qt::FramelessWindowHint);
+        window.setGeometry(100, 50, 200, 100);
+        window.setAutoFillBackground(true);
+        QPalette palette;
+        palette.setColor(QPalette::Window, Qt::red);
+        window.setPalette(palette);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    QWidget window;
+};
+
+TEST_F(Capture, GrabsTheScreenRectangle) {
+    QtPlatform platform;
+    QImage image = platform.CaptureScreen(QRect(120, 60, 50, 40));
+    ASSERT_EQ(image.size(), QSize(50, 40));
+    EXPECT_EQ(image.pixelColor(25, 20), QColor(Qt::red));
+}
+
+TEST_F(Capture, FallsBackToTheWindowWhereTheScreenCannotBeGrabbed) {
+    fakes::FakePlatform platform;
+    QImage image = CaptureScreenOrWindow(platform, QRect(100, 50, 200, 100), window);
+    EXPECT_EQ(platform.Log(), std::vector<std::string>{"CaptureScreen(100, 50, 200, 100)"});
+    ASSERT_EQ(image.size(), QSize(200, 100));
+    EXPECT_EQ(image.pixelColor(199, 99), QColor(Qt::red));
+}
+
+TEST(Printing, ScalesByPageDpiOverSourceDpiFromTheTopLeft) {
+    EXPECT_EQ(PrintedImageRect(QSize(800, 600), 96, 600, 1200), QRect(0, 0, 5000, 7500));
+    EXPECT_EQ(PrintedImageRect(QSize(794, 547), 96, 300, 300), QRect(0, 0, 2481, 1709));
+}
+
+TEST(Printing, PrintsOnePage) {
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QImage image(794, 547, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    PrintImageOn(printer, image, 96);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    EXPECT_TRUE(content.contains("/Count 1")) << "not a one-page document";
+    EXPECT_THROW(PrintImageOn(printer, image, 0), Error);
+}
+
+TEST(Printing, WithoutAPrinterIsAClearError) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        GTEST_SKIP() << "this machine has a default printer";
+    }
+    try {
+        QtPlatform().PrintImage(QImage(10, 10, QImage::Format_RGB32), 96);
+        ADD_FAILURE() << "printing without a printer succeeded";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("printer"), std::string::npos) << e.what();
+    }
+}
+
+TEST(SaveDialog, FilterPairsBecomeQtFilters) {
+    EXPECT_EQ(SaveDialogNameFilters(QStringLiteral("Bitmaps (*.bmp)|*.bmp")),
+              QStringList{QStringLiteral("Bitmaps (*.bmp)")});
+    EXPECT_EQ(
+        SaveDialogNameFilters(QStringLiteral("Bitmaps|*.bmp|Pictures|*.bmp;*.png")),
+        (QStringList{QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("Pictures (*.bmp *.png)")}));
+    EXPECT_EQ(SaveDialogNameFilters(QStringLiteral("Bitmaps (*.bmp)")),
+              QStringList{QStringLiteral("Bitmaps (*.bmp)")});
+}
+
+class SaveDialogAnswers : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    std::optional<QString> Ask(const QString& typed, bool accept) {
+        QObject scope;
+        WhenModalOpens<QFileDialog>(scope, [&](QFileDialog& dialog) {
+            seenTitle = dialog.windowTitle();
+            seenSuffix = dialog.defaultSuffix();
+            seenFilters = dialog.nameFilters();
+            dialog.setDirectory(folder.path());
+            dialog.selectFile(typed);
+            // An overwrite question is a box of its own, answered here so a failure cannot hang.
+            WhenModalOpens<QMessageBox>(scope, [&](QMessageBox& box) {
+                askedToOverwrite = true;
+                box.button(QMessageBox::Yes)->click();
+            });
+            QDialog& asDialog = dialog;
+            accept ? asDialog.accept() : asDialog.reject();
+        });
+        return QtPlatform().AskSaveFileName(nullptr, request);
+    }
+
+    QTemporaryDir folder;
+    SaveDialogRequest request{QString::fromUtf8("另存为BMP位图"),
+                              QStringLiteral("Bitmaps (*.bmp)|*.bmp"), QStringLiteral(".bmp"),
+                              false};
+    QString seenTitle;
+    QString seenSuffix;
+    QStringList seenFilters;
+    bool askedToOverwrite = false;
+};
+
+TEST_F(SaveDialogAnswers, AcceptedNameGetsTheDefaultSuffix) {
+    std::optional<QString> name = Ask(QStringLiteral("report"), true);
+    EXPECT_EQ(seenTitle, QString::fromUtf8("另存为BMP位图"));
+    EXPECT_EQ(seenSuffix, QStringLiteral("bmp"));
+    EXPECT_EQ(seenFilters, QStringList{QStringLiteral("Bitmaps (*.bmp)")});
+    EXPECT_EQ(name, folder.filePath(QStringLiteral("report.bmp")));
+}
+
+TEST_F(SaveDialogAnswers, CancelAnswersNothing) {
+    EXPECT_EQ(Ask(QStringLiteral("report"), false), std::nullopt);
+}
+
+TEST_F(SaveDialogAnswers, AnExistingFileIsTakenWithoutAsking) {
+    QFile existing(folder.filePath(QStringLiteral("old.bmp")));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    EXPECT_EQ(Ask(QStringLiteral("old"), true), folder.filePath(QStringLiteral("old.bmp")));
+    EXPECT_FALSE(askedToOverwrite);
+}
+
+}  // namespace
+}  // namespace xuehai
