@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QImage>
+#include <QLineEdit>
 #include <QTest>
+#include <QWidget>
 
 #include "MovieTestSupport.h"
 #include "host/movie/Clip.h"
@@ -85,6 +87,60 @@ TEST_F(MovieStage, WindowModeDecidesWhatShowsWhereTheMovieDrawsNothing) {
     const QImage filled = opaque->grabFramebuffer();
     EXPECT_EQ(filled.pixelColor(5, 5), QColor(Qt::blue));
     EXPECT_EQ(filled.pixelColor(400, 300), QColor(Qt::white));
+}
+
+TEST_F(MovieStage, WidgetsOverATransparentMovieShowAndWork) {
+    QWidget form;
+    form.setStyleSheet(QStringLiteral("background: red"));
+    form.resize(800, 600);
+    MovieSettings settings;
+    settings.windowMode = WindowMode::Transparent;
+    TShockwaveFlash control(settings, &form, [](const std::string&) {});
+    control.resize(800, 600);
+    control.SetMovie(Write(QStringLiteral("s1.mod"), MovieWith(R"(
+        Rectangle { width: 100; height: 100; color: "blue" }
+        MouseArea { anchors.fill: parent; onClicked: Movie.fscommand("movie", "") }
+    )")));
+    QLineEdit name(&form);
+    name.setGeometry(300, 300, 200, 30);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    // The control draws its frame on its own timer.
+    QImage shown;
+    for (int tries = 0; tries < 100 && shown.pixelColor(50, 50) != QColor(Qt::blue); ++tries) {
+        QTest::qWait(10);
+        shown = form.grab().toImage();
+    }
+    EXPECT_EQ(shown.pixelColor(50, 50), QColor(Qt::blue));
+    EXPECT_EQ(shown.pixelColor(600, 100), QColor(Qt::red));
+
+    control.OnFSCommand = [this](const std::string& command, const std::string& args) {
+        commands_.emplace_back(command, args);
+    };
+    QTest::mouseClick(&name, Qt::LeftButton);
+    QTest::keyClicks(&name, QStringLiteral("xiaoming"));
+    Settle();
+    EXPECT_EQ(name.text(), QStringLiteral("xiaoming"));
+    EXPECT_TRUE(commands_.empty());
+}
+
+TEST_F(MovieStage, KeysReachTheNewestLevel) {
+    auto control = MakeControl();
+    const QByteArray keyed = MovieWith(R"(
+        Keys.onEscapePressed: Movie.fscommand("esc", String(Movie.level))
+        function leave() { Movie.unload() }
+    )");
+    control->SetMovie(Write(QStringLiteral("title.avi"), keyed));
+    control->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(control.get()));
+    QTest::keyClick(control.get(), Qt::Key_Escape);
+    control->LoadMovie(1, Write(QStringLiteral("q.mod"), keyed));
+    QTest::keyClick(control.get(), Qt::Key_Escape);
+    ASSERT_TRUE(QMetaObject::invokeMethod(control->Target("_level1"), "leave"));
+    QTest::keyClick(control.get(), Qt::Key_Escape);
+    Settle();
+    EXPECT_EQ(commands_, (decltype(commands_){{"esc", "0"}, {"esc", "1"}, {"esc", "0"}}));
 }
 
 TEST_F(MovieStage, NoBorderCropsTheOverflow) {
