@@ -83,6 +83,7 @@ void QtAudioBackend::Unload() {
 }
 
 void QtAudioBackend::Play() {
+    // Not every Qt media back end starts over by itself when asked to play at the end.
     if (player_.mediaStatus() == QMediaPlayer::EndOfMedia) {
         player_.setPosition(0);
     }

@@ -75,6 +75,16 @@ void TMediaPlayer::Open() {
     TakeNotifyRequest();
     CloseFile();
     const std::filesystem::path file = MusicFile(fileName_);
+    struct Hold {
+        TMediaPlayer& player;
+        explicit Hold(TMediaPlayer& p) : player(p) { player.opening_ = true; }
+        ~Hold() {
+            player.opening_ = false;
+            for (; player.heldNotifications_ > 0; --player.heldNotifications_) {
+                player.PostNotify();
+            }
+        }
+    } hold(*this);
     backend_->Load(file);
     open_ = true;
 }
@@ -127,12 +137,20 @@ void TMediaPlayer::CloseFile() {
 void TMediaPlayer::EndPlay() {
     playing_ = false;
     if (playNotifies_) {
-        // Queued on this object, so a destroyed player's pending notifications are dropped.
-        QMetaObject::invokeMethod(this, &TMediaPlayer::DeliverNotify, Qt::QueuedConnection);
+        PostNotify();
     }
 }
 
+void TMediaPlayer::PostNotify() {
+    // Queued on this object, so a destroyed player's pending notifications are dropped.
+    QMetaObject::invokeMethod(this, &TMediaPlayer::DeliverNotify, Qt::QueuedConnection);
+}
+
 void TMediaPlayer::DeliverNotify() {
+    if (opening_) {
+        ++heldNotifications_;
+        return;
+    }
     if (OnNotify) {
         RunGuarded(platform_, [this] { OnNotify(); });
     }

@@ -40,6 +40,7 @@ private:
     bool TakeNotifyRequest();
     void CloseFile();
     void EndPlay();
+    void PostNotify();
     void DeliverNotify();
 
     Platform& platform_;
@@ -49,6 +50,9 @@ private:
     bool open_ = false;
     bool playing_ = false;
     bool playNotifies_ = false;
+    // Open waits in a local event loop; notifications due meanwhile are held till it returns.
+    bool opening_ = false;
+    int heldNotifications_ = 0;
 };
 
 }  // namespace xuehai

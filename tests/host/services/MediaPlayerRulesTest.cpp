@@ -19,6 +19,8 @@ class ScriptedBackend : public AudioBackend {
 public:
     void Load(const std::filesystem::path& file) override {
         loaded.push_back(file);
+        // The real engine waits for the file in a local event loop.
+        QCoreApplication::processEvents();
         if (failLoad) {
             throw MediaError("The music file '" + file.string() + "' holds no sound");
         }
@@ -146,6 +148,22 @@ TEST_F(MediaPlayerRules, StopCloseAndOpenEachCutAPlayShortOnce) {
     player->SetFileName("missing.mp3");
     EXPECT_THROW(player->Open(), MediaError);
     EXPECT_EQ(NotificationsAfterEvents(), 4);
+}
+
+TEST_F(MediaPlayerRules, TheCutShortPlayIsReportedAfterOpenReturns) {
+    bool openReturned = false;
+    player->OnNotify = [&] {
+        ++notifications;
+        EXPECT_TRUE(openReturned);
+        player->Play();
+    };
+    OpenMap();
+    player->Play();
+    player->SetFileName("other.mp3");
+    player->Open();
+    openReturned = true;
+    EXPECT_EQ(NotificationsAfterEvents(), 1);
+    EXPECT_TRUE(platform.Log().empty());
 }
 
 TEST_F(MediaPlayerRules, PlayingAgainWhilePlayingEndsOnlyOnce) {
