@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/TFormtitle.h"
+
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include "core/GameGlobals.h"
+#include "core/ProgramFolder.h"
+#include "host/widgets/ScreenPlacement.h"
+#include "shell/DesktopMode.h"
+
+namespace xuehai {
+
+namespace {
+constexpr int kEscape = 27;
+}
+
+TFormtitle::TFormtitle(Platform& platform, ScreenFactory makeLogin)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      platform_(platform),
+      makeLogin_(std::move(makeLogin)) {
+    setObjectName(QStringLiteral("Formtitle"));
+    setWindowTitle(QStringLiteral("学海"));
+    // A 794 x 547 client area inside a one-pixel border.
+    setFixedSize(796, 549);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(1, 1, 1, 1);
+    title_ = platform_.CreateMovieControl(
+        this, {"title", WindowMode::Transparent, ScaleMode::NoBorder, true});
+    layout->addWidget(title_->Widget());
+    // Key preview: the form sees Esc before the movie does.
+    title_->Widget()->installEventFilter(this);
+    title_->OnFSCommand = [this](const std::string& command, const std::string& args) {
+        titleFSCommand(command, args);
+    };
+    RunGuarded(platform_, [this] { FormCreate(); });
+}
+
+void TFormtitle::FormCreate() {
+    const QSize screen = platform_.ScreenSize();
+    SavedScreenWidth = screen.width();
+    SavedScreenHeight = screen.height();
+    DesktopMode::Remember(platform_);
+    if (screen.width() != 800 && screen.height() != 600) {
+        DesktopMode::SetSwitched(platform_.SetDisplayMode(800, 600, 75));
+    }
+    title_->SetMovie(ProgramFolder() + "title.avi");
+}
+
+void TFormtitle::titleFSCommand(const std::string& command, const std::string&) {
+    if (command == "end") {
+        OpenLoginScreen();
+    }
+}
+
+void TFormtitle::FormKeyDown(int key) {
+    if (key == kEscape) {
+        OpenLoginScreen();
+    }
+}
+
+bool TFormtitle::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == title_->Widget() && event->type() == QEvent::KeyPress) {
+        auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (keyEvent->key() == Qt::Key_Escape) {
+            FormKeyDown(kEscape);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFormtitle::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        FormKeyDown(kEscape);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TFormtitle::OpenLoginScreen() {
+    // The title is hidden for good once the login screen opens; a late "end" raised by the
+    // movie while the login screen runs must not open a second one.
+    if (loginOpened_) {
+        return;
+    }
+    loginOpened_ = true;
+    title_->Stop();
+    std::unique_ptr<QDialog> login = makeLogin_(this);
+    CoverScreen(*login, platform_.ScreenSize());
+    hide();
+    login->exec();
+}
+
+}  // namespace xuehai

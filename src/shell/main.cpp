@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QApplication>
+
+#include "host/movie/MovieEngine.h"
+#include "host/services/QtPlatform.h"
+#include "host/services/TMediaPlayer.h"
+#include "shell/CommandLine.h"
+#include "shell/DesignFonts.h"
+#include "shell/ScreenChain.h"
+#include "shell/TFormtitle.h"
+
+int main(int argc, char** argv) {
+    // Movies draw with Qt Quick's software renderer, which must be chosen before the
+    // application object exists.
+    xuehai::UseSoftwareQuickRenderer();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("xuehai"));
+    QApplication::setApplicationDisplayName(QStringLiteral("学海"));
+    QApplication::setApplicationVersion(QStringLiteral(XUEHAI_VERSION));
+
+    const xuehai::GameOptions options = xuehai::ParseCommandLine(app);
+    xuehai::InstallDesignFonts();
+    xuehai::SetMusicMuted(options.mute);
+
+    xuehai::QtPlatform platform({options.windowed});
+    xuehai::ScreenChain screens(platform);
+    xuehai::TFormtitle title(platform, screens.LoginScreen());
+    title.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+
+#include "ScreenRecorder.h"
+#include "core/GameGlobals.h"
+#include "core/ProgramFolder.h"
+#include "fakes/FakeMovieControl.h"
+#include "fakes/FakePlatform.h"
+#include "shell/TFormtitle.h"
+
+namespace xuehai {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+class TitleScreen : public ::testing::Test {
+protected:
+    void SetUp() override { SetProgramFolder(folder_.path().toStdString()); }
+
+    std::unique_ptr<TFormtitle> Start(QSize desktop) {
+        platform_.SetScreenSize(desktop);
+        auto title = std::make_unique<TFormtitle>(platform_, login_.Factory());
+        return title;
+    }
+
+    QTemporaryDir folder_;
+    fakes::FakePlatform platform_;
+    testing::ScreenRecorder login_;
+};
+
+TEST_F(TitleScreen, SwitchesOnlyWhenBothDimensionsDiffer) {
+    struct Case {
+        QSize desktop;
+        bool switched;
+    };
+    for (const Case& c : {Case{{1024, 768}, true}, Case{{640, 480}, true},
+                          Case{{800, 600}, false}, Case{{800, 1280}, false},
+                          Case{{1280, 600}, false}}) {
+        platform_.ClearLog();
+        auto title = Start(c.desktop);
+        EXPECT_EQ(SavedScreenWidth, c.desktop.width());
+        EXPECT_EQ(SavedScreenHeight, c.desktop.height());
+        if (c.switched) {
+            EXPECT_THAT(platform_.Lines("SetDisplayMode"),
+                        ElementsAre("SetDisplayMode(800, 600, 75)"))
+                << c.desktop.width() << "x" << c.desktop.height();
+        } else {
+            EXPECT_THAT(platform_.Lines("SetDisplayMode"), IsEmpty())
+                << c.desktop.width() << "x" << c.desktop.height();
+        }
+    }
+}
+
+TEST_F(TitleScreen, PlaysTheTitleMovieFromTheGameFolder) {
+    auto title = Start({1024, 768});
+    EXPECT_THAT(platform_.Lines("title.SetMovie"),
+                ElementsAre("title.SetMovie(" + ProgramFolder() + "title.avi)"));
+    const auto& settings = platform_.Movie("title")->Settings();
+    EXPECT_EQ(settings.windowMode, WindowMode::Transparent);
+    EXPECT_EQ(settings.scaleMode, ScaleMode::NoBorder);
+}
+
+TEST_F(TitleScreen, EndStopsTheMovieHidesTheTitleAndCoversTheScreenWithTheLogin) {
+    auto title = Start({1024, 768});
+    title->show();
+    // The switch succeeded, so the screen is 800 x 600 from now on.
+    platform_.SetScreenSize({800, 600});
+    platform_.ClearLog();
+
+    platform_.Movie("title")->Raise("end");
+
+    EXPECT_THAT(platform_.Lines("title."), ElementsAre("title.Stop()"));
+    ASSERT_EQ(login_.Shown().size(), 1u);
+    EXPECT_EQ(login_.Shown()[0].owner, title.get());
+    EXPECT_EQ(login_.Shown()[0].geometry.size(), QSize(800, 600));
+    EXPECT_FALSE(title->isVisible());
+}
+
+TEST_F(TitleScreen, OnlyTheExactWordEndOpensTheLogin) {
+    auto title = Start({800, 600});
+    for (const char* command : {"End", "end ", "END", "", "ende"}) {
+        platform_.Movie("title")->Raise(command);
+    }
+    EXPECT_THAT(login_.Shown(), IsEmpty());
+    EXPECT_THAT(platform_.Lines("title.Stop"), IsEmpty());
+}
+
+TEST_F(TitleScreen, EscapeOnTheMovieActsLikeEnd) {
+    auto title = Start({800, 600});
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(platform_.Movie("title")->Widget(), &escape);
+    EXPECT_THAT(platform_.Lines("title.Stop"), ElementsAre("title.Stop()"));
+    EXPECT_EQ(login_.Shown().size(), 1u);
+
+    QKeyEvent other(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+    QCoreApplication::sendEvent(platform_.Movie("title")->Widget(), &other);
+    EXPECT_EQ(login_.Shown().size(), 1u);
+}
+
+TEST_F(TitleScreen, ALateEndAfterEscapeOpensNoSecondLogin) {
+    auto title = Start({800, 600});
+    title->FormKeyDown(27);
+    platform_.Movie("title")->Raise("end");
+    EXPECT_EQ(login_.Shown().size(), 1u);
+}
+
+}  // namespace
+}  // namespace xuehai
