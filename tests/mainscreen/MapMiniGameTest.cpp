@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The mini-game on the map: loading it and the points it reports.
+#include "MapScreenTest.h"
+
+namespace xuehai::test {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+class MapMiniGame : public MapScreenTest {
+protected:
+    void SetUp() override {
+        MapScreenTest::SetUp();
+        Run("Save/userinfo.dat", "UPDATE UserInfo SET UserScore=100");
+        Screen();
+    }
+};
+
+TEST_F(MapMiniGame, RunpigLoadsTheGameOverTheVisibleMapAndKeepsTheMusic) {
+    Raise("runpig");
+    EXPECT_THAT(Lines({"music.", "FlashBack.", "MainFlash.", "ShowError"}),
+                ElementsAre("MainFlash.GetVariable(_level0.mod)",
+                            "MainFlash.GetVariable(_level0.QAID)", "FlashBack.GotoFrame(1)",
+                            "MainFlash.LoadMovie(1, " + Folder() + "Data\\RunPig\\pig.mod)"));
+}
+
+TEST_F(MapMiniGame, WinAndLoseChangeTheScoreByTheReportedPoints) {
+    Raise("PigWin", "30");
+    EXPECT_EQ(Player("UserScore"), "130");
+    Raise("PigLose", "30");
+    EXPECT_EQ(Player("UserScore"), "100");
+    Raise("PigLose", "-30");
+    EXPECT_EQ(Player("UserScore"), "130");
+    EXPECT_THAT(Errors(), IsEmpty());
+    EXPECT_THAT(Lines({"MainFlash.S", "MainFlash.T", "FlashBack."}), IsEmpty());
+}
+
+TEST_F(MapMiniGame, LossBeyondTheScoreLeavesZeroAndRecomputesTheClass) {
+    Run("Save/userinfo.dat", "UPDATE UserInfo SET UserScore=1200, UserClass=2");
+    Raise("PigLose", "1250");
+    EXPECT_EQ(Player("UserScore"), "0");
+    Raise("PigWin", "0");
+    EXPECT_EQ(Player("UserClass"), "1");
+}
+
+TEST_F(MapMiniGame, PointsThatAreNoIntegerShowTheConversionErrorAndChangeNothing) {
+    for (const char* points : {"3a", "", " 5", "2147483648"}) {
+        Raise("PigWin", points);
+        EXPECT_THAT(Errors(), ElementsAre(HasSubstr("ShowError("))) << points;
+    }
+    Raise("PigLose", "-2147483648");
+    EXPECT_THAT(Errors(), ElementsAre(HasSubstr("not a valid number of points")));
+    EXPECT_EQ(Player("UserScore"), "100");
+}
+
+}  // namespace xuehai::test
