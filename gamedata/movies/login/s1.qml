@@ -71,9 +71,11 @@ Clip {
         ]
         Cloud {
             required property var modelData
+            property real drift: modelData.x
             width: modelData.w
+            x: Math.round(drift)
             y: modelData.y
-            SequentialAnimation on x {
+            SequentialAnimation on drift {
                 loops: Animation.Infinite
                 NumberAnimation {
                     from: modelData.x
@@ -124,7 +126,9 @@ Clip {
         width: 120
         height: 106
         sailor: root.vars.iImageNum ?? "1"
-        SequentialAnimation on x {
+        property real sail: 20
+        x: Math.round(sail)
+        SequentialAnimation on sail {
             loops: Animation.Infinite
             NumberAnimation {
                 from: 20
@@ -173,6 +177,8 @@ Clip {
             y: -24
             scale: 0.76
             shown: true
+            // This screen stays up for long; a still name keeps the idle cost down.
+            lively: false
         }
 
         Column {

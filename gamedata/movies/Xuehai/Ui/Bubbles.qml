@@ -21,8 +21,11 @@ Item {
             color: "#40ffffff"
             border.color: "#ccffffff"
             border.width: 2
-            x: startX
-            y: area.height
+            // Positions are kept in whole pixels so slow bubbles repaint less often.
+            property real riseY: area.height
+            property real swayX: startX
+            x: Math.round(swayX)
+            y: Math.round(riseY)
             opacity: 0
 
             Rectangle {
@@ -51,7 +54,7 @@ Item {
                 ParallelAnimation {
                     NumberAnimation {
                         target: bubble
-                        property: "y"
+                        property: "riseY"
                         from: area.height
                         to: -bubble.height
                         duration: 5200 + (bubble.index % 4) * 700
@@ -79,14 +82,14 @@ Item {
                         loops: 3
                         NumberAnimation {
                             target: bubble
-                            property: "x"
+                            property: "swayX"
                             to: bubble.startX + 14
                             duration: 900
                             easing.type: Easing.InOutSine
                         }
                         NumberAnimation {
                             target: bubble
-                            property: "x"
+                            property: "swayX"
                             to: bubble.startX - 14
                             duration: 900
                             easing.type: Easing.InOutSine

@@ -7,24 +7,28 @@ Book {
 
     property real restY: 0
     property int beat: 1400
+    // Bobbing and rocking move in whole pixels and half degrees: the book drifts slowly,
+    // so this spares the software renderer most repaints without looking jerky.
+    property real bob: 0
+    property real rock: -4
 
-    y: restY
-    rotation: -4
+    y: Math.round(restY + bob)
+    rotation: Math.round(rock * 2) / 2
 
-    SequentialAnimation on y {
+    SequentialAnimation on bob {
         loops: Animation.Infinite
         NumberAnimation {
-            to: floater.restY - 9
+            to: -9
             duration: floater.beat
             easing.type: Easing.InOutSine
         }
         NumberAnimation {
-            to: floater.restY + 5
+            to: 5
             duration: floater.beat
             easing.type: Easing.InOutSine
         }
     }
-    SequentialAnimation on rotation {
+    SequentialAnimation on rock {
         loops: Animation.Infinite
         NumberAnimation {
             to: 5

@@ -7,6 +7,7 @@ Item {
     id: title
 
     property bool shown: false
+    property bool lively: true
     property string subtitle: "知识冒险之旅"
     property real firstDrop: shown ? 1 : 0
     property real secondDrop: shown ? 1 : 0
@@ -59,19 +60,22 @@ Item {
                     style: Text.Outline
                     styleColor: Theme.ink
                 }
+                // A bob rather than a sway: moving big outlined glyphs is cheap for the
+                // software renderer, turning them is not.
+                property real bob: 0
                 transform: Translate {
-                    y: (1 - glyph.drop) * -260
+                    y: (1 - glyph.drop) * -260 + glyph.bob
                 }
-                SequentialAnimation on rotation {
-                    running: glyph.drop >= 1
+                SequentialAnimation on bob {
+                    running: title.lively && glyph.drop >= 1
                     loops: Animation.Infinite
                     NumberAnimation {
-                        to: glyph.index === 0 ? -5 : 5
+                        to: glyph.index === 0 ? -6 : 6
                         duration: 1500
                         easing.type: Easing.InOutSine
                     }
                     NumberAnimation {
-                        to: glyph.index === 0 ? 5 : -5
+                        to: glyph.index === 0 ? 6 : -6
                         duration: 1500
                         easing.type: Easing.InOutSine
                     }
@@ -122,7 +126,7 @@ Item {
         ]
         Sparkle {
             required property var modelData
-            visible: ribbon.scale > 0
+            visible: title.lively && ribbon.scale > 0
             x: modelData.x
             y: modelData.y
             width: modelData.s

@@ -10,8 +10,12 @@ Item {
     implicitWidth: 140
     implicitHeight: 140
 
+    // Turned in whole degrees, so the slow turn repaints a few times a second only.
+    property real turn: 0
+
     Item {
         anchors.fill: parent
+        rotation: Math.round(sun.turn)
         Repeater {
             model: 12
             Rectangle {
@@ -26,12 +30,13 @@ Item {
                 rotation: index * 30
             }
         }
-        RotationAnimation on rotation {
-            from: 0
-            to: 360
-            duration: 24000
-            loops: Animation.Infinite
-        }
+    }
+
+    NumberAnimation on turn {
+        from: 0
+        to: 360
+        duration: 24000
+        loops: Animation.Infinite
     }
 
     Rectangle {

@@ -26,8 +26,13 @@ Item {
         return path + " L " + w + " " + h + " L 0 " + h + " Z";
     }
 
+    // The slide moves in whole pixels: a slow wave then changes only a few times a
+    // second, which spares the software renderer most repaints.
+    property real slide: 0
+
     Shape {
         id: band
+        x: Math.round(wave.slide)
         width: wave.width + wave.length * 2
         height: wave.height
         ShapePath {
@@ -37,12 +42,13 @@ Item {
                 path: wave.outline(band.width, band.height)
             }
         }
-        NumberAnimation on x {
-            from: wave.reverse ? -wave.length : 0
-            to: wave.reverse ? 0 : -wave.length
-            duration: wave.period
-            loops: Animation.Infinite
-            running: wave.running
-        }
+    }
+
+    NumberAnimation on slide {
+        from: wave.reverse ? -wave.length : 0
+        to: wave.reverse ? 0 : -wave.length
+        duration: wave.period
+        loops: Animation.Infinite
+        running: wave.running
     }
 }
