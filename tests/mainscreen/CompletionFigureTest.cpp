@@ -9,13 +9,6 @@
 
 namespace xuehai::test {
 
-TEST(CompletionFigure, CutsTheDoubleProductTowardZero) {
-    EXPECT_EQ(CompletionFigure(0.999, 100), "99");
-    EXPECT_EQ(CompletionFigure(0.3333, 1000), "333");
-    EXPECT_EQ(CompletionFigure(-0.015, 100), "-1");
-    EXPECT_EQ(CompletionFigure(1.0, 1000), "1000");
-}
-
 TEST(CompletionFigure, RefusesWhatNoWholeNumberCanHold) {
     EXPECT_THROW(CompletionFigure(std::nan(""), 100), ConversionError);
     EXPECT_THROW(CompletionFigure(std::numeric_limits<double>::infinity(), 100), ConversionError);
