@@ -43,6 +43,8 @@ TShockwaveFlash::TShockwaveFlash(std::shared_ptr<QQmlEngine> engine, const Movie
     setFocusPolicy(Qt::StrongFocus);
     setClearColor(settings.windowMode == WindowMode::Transparent ? QColor(Qt::transparent)
                                                                  : QColor(Qt::white));
+    // Multisampling where Qt Quick draws on a GPU; the software renderer smooths the edges of
+    // the items that ask for it (antialiasing: true), whatever the quality.
     QSurfaceFormat surface = format();
     surface.setSamples(settings.highQuality ? 4 : 0);
     setFormat(surface);

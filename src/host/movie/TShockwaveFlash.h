@@ -7,7 +7,6 @@
 #include <string>
 
 #include "host/MovieControl.h"
-#include "host/movie/ErrorBox.h"
 #include "host/movie/StageMapping.h"
 
 class QQmlEngine;
@@ -23,10 +22,10 @@ class MovieStage;
 class TShockwaveFlash : public QQuickWidget, public MovieControl {
     Q_OBJECT
 public:
+    // Shows what a command handler threw; the game passes its standard error box.
     using ErrorShower = std::function<void(const std::string& message)>;
 
-    explicit TShockwaveFlash(const MovieSettings& settings, QWidget* parent = nullptr,
-                             ErrorShower showError = ShowMovieErrorBox);
+    TShockwaveFlash(const MovieSettings& settings, QWidget* parent, ErrorShower showError);
     ~TShockwaveFlash() override;
 
     QWidget* Widget() override { return this; }
