@@ -19,7 +19,7 @@ FocusScope {
     readonly property string rightName: nameOr(host.vars.NameRight, "玩家二")
     readonly property var leftAvatar: host.vars.imageleft ?? "1"
     readonly property var rightAvatar: host.vars.imageright ?? "1"
-    readonly property int limit: Math.max(1, Math.min(99, parseInt(host.vars.limit ?? "", 10) || 10))
+    readonly property int limit: limitOf(host.vars.limit)
     readonly property var letters: ["A", "B", "C", "D"]
 
     property string phase: "intro"
@@ -42,6 +42,13 @@ FocusScope {
     function nameOr(value, fallback) {
         const text = value === undefined || value === null ? "" : String(value).trim();
         return text.length > 0 ? text : fallback;
+    }
+
+    // The host's list offers 10 to 50 questions; anything that is not a sensible count
+    // falls back to the first choice.
+    function limitOf(value) {
+        const count = parseInt(textOf(value), 10);
+        return count >= 1 ? Math.min(99, count) : 10;
     }
 
     function textOf(value) {
