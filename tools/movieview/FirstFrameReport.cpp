@@ -6,8 +6,9 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QQuickWidget>
+#include <QQuickWindow>
 #include <QTimer>
-#include <QWidget>
 #include <cstdio>
 #include <ctime>
 
@@ -68,8 +69,13 @@ protected:
 
 }  // namespace
 
-void ReportFirstFrame(QWidget& widget) {
-    widget.installEventFilter(new FirstPaintWatcher(&widget));
+void ReportFirstFrame(QQuickWidget& widget) {
+    // The widget may paint before the scene has been rendered; the frame counts once a
+    // rendered scene has been painted.
+    auto* watcher = new FirstPaintWatcher(&widget);
+    QObject::connect(
+        widget.quickWindow(), &QQuickWindow::afterRendering, watcher,
+        [&widget, watcher] { widget.installEventFilter(watcher); }, Qt::SingleShotConnection);
 }
 
 }  // namespace xuehai
