@@ -22,6 +22,7 @@ function(xuehai_game_data source relative)
     string(MAKE_C_IDENTIFIER "${relative}" stamp_name)
     set(stamp "${XUEHAI_GAME_DIR}/.stamps/${stamp_name}.stamp")
     add_custom_command(OUTPUT "${stamp}"
+        COMMAND ${CMAKE_COMMAND} -E make_directory "${XUEHAI_GAME_DIR}/.stamps"
         COMMAND xuehai-bank ${arg_TOOL_ARGS} "${source}" "${XUEHAI_GAME_DIR}/${relative}"
         COMMAND ${CMAKE_COMMAND} -E touch "${stamp}"
         DEPENDS "${source}" xuehai-bank

@@ -31,6 +31,7 @@ int Build(const Arguments& args) {
         summary = UpdateBank(db, read.questions, [&](std::size_t done) { bar.Show(done); });
         return summary.changed;
     });
+    bar.Finish();
     std::cout << bank.string() << ": " << read.questions.size() << " questions, "
               << (existed ? DescribeUpdate(summary) : std::string("new bank")) << '\n';
     return kExitOk;

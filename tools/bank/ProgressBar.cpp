@@ -13,9 +13,14 @@ ProgressBar::ProgressBar(std::string label, std::size_t total)
       enabled_(total >= kLargeSource && isatty(STDERR_FILENO) == 1) {}
 
 ProgressBar::~ProgressBar() {
+    Finish();
+}
+
+void ProgressBar::Finish() {
     if (enabled_ && shownPercent_ >= 0) {
         std::fputc('\n', stderr);
     }
+    enabled_ = false;
 }
 
 void ProgressBar::Show(std::size_t done) {

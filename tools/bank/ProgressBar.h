@@ -16,6 +16,8 @@ public:
     ProgressBar& operator=(const ProgressBar&) = delete;
 
     void Show(std::size_t done);
+    // Ends the bar's line, so what is printed next starts on a line of its own.
+    void Finish();
 
     static constexpr std::size_t kLargeSource = 2000;
 

@@ -158,8 +158,8 @@ private:
 
     bool Columns(const CsvRecord& record, std::size_t count) {
         if (record.fields.size() != count) {
-            return Refuse(record.line, "a " + record.fields[0] + " line has " +
-                                           std::to_string(count) + " columns, this one " +
+            return Refuse(record.line, "'" + record.fields[0] + "' lines have " +
+                                           std::to_string(count) + " columns, this one has " +
                                            std::to_string(record.fields.size()));
         }
         return true;

@@ -98,8 +98,16 @@ int Run(const std::vector<std::string>& words) {
     std::size_t taken = 0;
     const Command* command = FindCommand(commands, words, taken);
     if (command == nullptr) {
+        std::string second;
+        for (const Command& c : commands) {
+            if (c.name.starts_with(words[0] + ' ')) {
+                second += (second.empty() ? "" : ", ") + c.name.substr(words[0].size() + 1);
+            }
+        }
         throw ToolError(kExitUsage,
-                        "unknown command '" + words[0] + "'; try " + kProgram + " --help");
+                        second.empty()
+                            ? "unknown command '" + words[0] + "'; try " + kProgram + " --help"
+                            : "'" + words[0] + "' is followed by one of: " + second);
     }
     const std::vector<std::string> rest(words.begin() + static_cast<std::ptrdiff_t>(taken),
                                         words.end());
