@@ -10,6 +10,7 @@
 #include "Statement.h"
 #include "core/Errors.h"
 #include "core/GamePath.h"
+#include "core/ProgramFolder.h"
 
 namespace xuehai {
 
@@ -37,14 +38,30 @@ void Configure(sqlite3* db, const std::filesystem::path& file) {
 
 Connection::Connection(std::string_view connectionString) {
     ConnectionSettings settings = ParseConnectionString(connectionString);
-    file_ = ResolveGamePath(settings.database);
     password_ = std::move(settings.password);
-    Open();
+    key_ = ProgramFolder() + '\n' + settings.database;
+    if (!TakeIdleHandle()) {
+        file_ = ResolveGamePath(settings.database);
+        Open();
+    }
 }
 
 Connection::Connection(const std::filesystem::path& file, std::string_view password)
     : file_(std::filesystem::absolute(file).lexically_normal()), password_(password) {
-    Open();
+    key_ = file_.string();
+    if (!TakeIdleHandle()) {
+        Open();
+    }
+}
+
+bool Connection::TakeIdleHandle() {
+    HandlePool::Handle handle = HandlePool::Instance().Take(key_, password_);
+    if (handle.db == nullptr) {
+        return false;
+    }
+    db_ = handle.db;
+    file_ = std::move(handle.file);
+    return true;
 }
 
 void Connection::Open() {
@@ -56,10 +73,6 @@ void Connection::Open() {
     if (!std::filesystem::is_regular_file(status)) {
         throw DatabaseError("'" + file_.string() +
                             "' is not a game database file (it is not a file)");
-    }
-    db_ = HandlePool::Instance().Take(file_.string(), password_);
-    if (db_ != nullptr) {
-        return;
     }
     const int rc = sqlite3_open_v2(file_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
     try {
@@ -79,7 +92,7 @@ void Connection::Open() {
 Connection::~Connection() {
     // A handle in the middle of something is not fit to lend to the next connection.
     if (sqlite3_get_autocommit(db_) != 0 && sqlite3_next_stmt(db_, nullptr) == nullptr) {
-        HandlePool::Instance().Give(file_.string(), password_, db_);
+        HandlePool::Instance().Give(key_, password_, HandlePool::Handle{db_, file_});
     } else {
         sqlite3_close_v2(db_);
     }

@@ -38,8 +38,10 @@ public:
     [[noreturn]] void Fail(std::string_view sql) const;
 
 private:
+    bool TakeIdleHandle();
     void Open();
 
+    std::string key_;  // how the caller named the file, with the folder it was named in
     std::filesystem::path file_;
     std::string password_;
     sqlite3* db_ = nullptr;

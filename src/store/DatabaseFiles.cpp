@@ -15,7 +15,9 @@ namespace {
 
 // Counters and the score start at 0 because the game inserts rows naming only the key
 // columns and then adds to the counters in place. A new player's class is 1, the class of
-// a score of 0. The unique indexes hold the keys the statements look rows up by.
+// a score of 0. The unique indexes hold the keys the statements look rows up by; the
+// answers of one player to each question are stored together, ordered by player, so the
+// completion count reads one player's rows in one stretch however many players there are.
 constexpr const char* PlayerRecordsSchema = R"(
 CREATE TABLE UserInfo (
     UserName  TEXT    NOT NULL,
@@ -47,8 +49,8 @@ CREATE TABLE [User-Question] (
     QuestionID INTEGER NOT NULL,
     UserName   TEXT    NOT NULL,
     RightCount INTEGER NOT NULL DEFAULT 0,
-    WrongCount INTEGER NOT NULL DEFAULT 0);
-CREATE UNIQUE INDEX UserQuestionByPlayer ON [User-Question](UserName, QuestionID);
+    WrongCount INTEGER NOT NULL DEFAULT 0,
+    PRIMARY KEY (UserName, QuestionID)) WITHOUT ROWID;
 )";
 
 constexpr const char* QuestionnaireSchema = R"(

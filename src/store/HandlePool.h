@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,9 @@ namespace xuehai {
 // The screens open a question bank for every movie command. Opening SQLite afresh each time
 // costs a schema read, and closing the last handle of a WAL file forces a checkpoint with
 // two disk flushes, over a millisecond per answer. So a released handle waits here, idle,
-// and the next connection to the same file with the same password takes it over. An idle
-// handle holds no statement and no transaction, so it locks nothing.
+// and the next connection that names the file the same way, with the same password, takes
+// it over without resolving the path again. An idle handle holds no statement and no
+// transaction, so it locks nothing.
 class HandlePool {
 public:
     static HandlePool& Instance();
@@ -22,12 +24,18 @@ public:
     HandlePool(const HandlePool&) = delete;
     HandlePool& operator=(const HandlePool&) = delete;
 
-    // An idle handle for file and password, or nullptr. A handle whose file has been
-    // renamed or deleted since it was opened is closed instead of handed out.
-    sqlite3* Take(const std::string& file, const std::string& password);
+    struct Handle {
+        sqlite3* db = nullptr;
+        std::filesystem::path file;  // the file db was opened on
+    };
 
-    // Keeps db for reuse, closing the longest-idle handle when the pool is full.
-    void Give(const std::string& file, const std::string& password, sqlite3* db);
+    // An idle handle for the file named by key (the caller's spelling) and password, or
+    // one with a null db. A handle whose file has been renamed or deleted since it was
+    // opened is closed instead of handed out.
+    Handle Take(const std::string& key, const std::string& password);
+
+    // Keeps the handle for reuse, closing the longest-idle one when the pool is full.
+    void Give(const std::string& key, const std::string& password, Handle handle);
 
     // Closes every idle handle (each close checkpoints its file).
     void CloseAll();
@@ -36,9 +44,9 @@ private:
     HandlePool() = default;
 
     struct Idle {
-        std::string file;
+        std::string key;
         std::string password;
-        sqlite3* db;
+        Handle handle;
     };
     // The progress report reads sixteen banks and the player records in one go.
     static constexpr std::size_t Capacity = 24;
