@@ -110,20 +110,5 @@ TEST_F(MovieCommands, AHandlerMayCloseItsControl) {
     EXPECT_EQ(errors_, (std::vector<std::string>{"closing"}));
 }
 
-TEST_F(MovieCommands, AreDeliveredWithoutAHandler) {
-    auto control = MakeControl();
-    control->SetMovie(Write(QStringLiteral("title.avi"), kRaiser));
-    control->OnFSCommand = nullptr;
-    Raise(*control, {QStringLiteral("end")});
-    Settle();
-    control->OnFSCommand = [&](const std::string& command, const std::string& args) {
-        commands_.emplace_back(command, args);
-    };
-    Raise(*control, {QStringLiteral("again")});
-    Settle();
-    EXPECT_EQ(commands_, (decltype(commands_){{"again", "arg of again"}}));
-    EXPECT_TRUE(errors_.empty());
-}
-
 }  // namespace
 }  // namespace xuehai::test

@@ -19,7 +19,7 @@ const QByteArray kTree = MovieWith(R"(
 
 class MoviePaths : public MovieTest {};
 
-TEST_F(MoviePaths, NamesWalkDownToTheNearestClip) {
+TEST_F(MoviePaths, NamesWalkDownFromLevelZeroToTheNearestClip) {
     auto control = MakeControl();
     Write(QStringLiteral("map.mod"), kTree);
     control->SetMovie("map.mod");
@@ -34,11 +34,6 @@ TEST_F(MoviePaths, NamesWalkDownToTheNearestClip) {
     EXPECT_EQ(mask->frame(), 2);
     EXPECT_FALSE(mask->playing());
     EXPECT_EQ(control->Target("_level0.mpin"), mask->parentItem());
-}
-
-TEST_F(MoviePaths, BareNamesAndRootMeanLevelZero) {
-    auto control = MakeControl();
-    control->SetMovie(Write(QStringLiteral("s1.mod"), kTree));
 
     control->SetVariable("iImageNum", "7");
     EXPECT_EQ(control->GetVariable("_root.iImageNum"), "7");

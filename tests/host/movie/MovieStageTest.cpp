@@ -72,23 +72,6 @@ TEST_F(MovieStage, EveryLevelSharesTheStageOfLevelZero) {
     EXPECT_EQ(commands_, (decltype(commands_){{"click", "10,10"}}));
 }
 
-TEST_F(MovieStage, WindowModeDecidesWhatShowsWhereTheMovieDrawsNothing) {
-    const QByteArray corner = MovieWith("Rectangle { width: 10; height: 10; color: \"blue\" }");
-    MovieSettings transparent;
-    transparent.windowMode = WindowMode::Transparent;
-    auto seeThrough = MakeControl(transparent);
-    seeThrough->SetMovie(Write(QStringLiteral("title.avi"), corner));
-    auto opaque = MakeControl();
-    opaque->SetMovie(Write(QStringLiteral("title.avi"), corner));
-
-    const QImage clear = seeThrough->grabFramebuffer();
-    EXPECT_EQ(clear.pixelColor(5, 5), QColor(Qt::blue));
-    EXPECT_EQ(clear.pixelColor(400, 300).alpha(), 0);
-    const QImage filled = opaque->grabFramebuffer();
-    EXPECT_EQ(filled.pixelColor(5, 5), QColor(Qt::blue));
-    EXPECT_EQ(filled.pixelColor(400, 300), QColor(Qt::white));
-}
-
 TEST_F(MovieStage, WidgetsOverATransparentMovieShowAndWork) {
     QWidget form;
     form.setStyleSheet(QStringLiteral("background: red"));
@@ -141,22 +124,6 @@ TEST_F(MovieStage, KeysReachTheNewestLevel) {
     QTest::keyClick(control.get(), Qt::Key_Escape);
     Settle();
     EXPECT_EQ(commands_, (decltype(commands_){{"esc", "0"}, {"esc", "1"}, {"esc", "0"}}));
-}
-
-TEST_F(MovieStage, NoBorderCropsTheOverflow) {
-    MovieSettings settings;
-    settings.scaleMode = ScaleMode::NoBorder;
-    auto control = MakeControl(settings);
-    control->resize(800, 300);
-    control->SetMovie(Write(QStringLiteral("s1.mod"), MovieWith(R"(
-        Rectangle { width: 800; height: 150; color: "red" }
-        Rectangle { y: 150; width: 800; height: 300; color: "blue" }
-        Rectangle { y: 450; width: 800; height: 150; color: "red" }
-    )")));
-
-    const QImage shown = control->grabFramebuffer();
-    EXPECT_EQ(shown.pixelColor(400, 1), QColor(Qt::blue));
-    EXPECT_EQ(shown.pixelColor(400, 298), QColor(Qt::blue));
 }
 
 }  // namespace
