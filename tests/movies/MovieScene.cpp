@@ -15,6 +15,16 @@ namespace xuehai::test {
 
 namespace {
 
+// Script errors in a movie only reach the log; a test fails on any of them.
+std::vector<std::string>* movieWarnings = nullptr;
+
+void RecordMovieWarning(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtDebugMsg && type != QtInfoMsg && movieWarnings != nullptr &&
+        message.contains(QStringLiteral(".qml:"))) {
+        movieWarnings->push_back(message.toStdString());
+    }
+}
+
 QQuickItem* FindItem(QQuickItem* item, const std::function<bool(QQuickItem*)>& wanted) {
     if (item == nullptr || wanted(item)) {
         return item;
@@ -38,11 +48,16 @@ void MovieScene::SetUp() {
     ASSERT_TRUE(QFile::link(MovieSource(QStringLiteral("Xuehai")),
                             folder_.filePath(QStringLiteral("Xuehai"))));
     SetProgramFolder(folder_.path().toStdString());
+    movieWarnings = &warnings_;
+    previousHandler_ = qInstallMessageHandler(RecordMovieWarning);
 }
 
 void MovieScene::TearDown() {
     control_.reset();
+    qInstallMessageHandler(previousHandler_);
+    movieWarnings = nullptr;
     EXPECT_TRUE(errors_.empty()) << errors_.front();
+    EXPECT_TRUE(warnings_.empty()) << warnings_.front();
 }
 
 void MovieScene::Play(const QString& source, const QString& gameName) {

@@ -46,6 +46,8 @@ protected:
     std::unique_ptr<TShockwaveFlash> control_;
     Commands commands_;
     std::vector<std::string> errors_;
+    std::vector<std::string> warnings_;
+    QtMessageHandler previousHandler_ = nullptr;
 };
 
 // Where the movie sources lie in the source tree.

@@ -163,7 +163,7 @@ FocusScope {
     function message() {
         const answerText = rightIndex >= 0 ? "正确答案是 " + letters[rightIndex] : "";
         if (phase === "waiting")
-            return "正在出题……";
+            return asked === 0 ? "准备好了吗？第一题马上来！" : "下一题马上来！";
         if (phase === "asking") {
             if (leftPick >= 0)
                 return leftName + " 答错了，" + rightName + " 来答！";
