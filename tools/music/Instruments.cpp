@@ -107,6 +107,16 @@ std::vector<float> Pluck(double f, double held, std::uint32_t& seed) {
     for (float& s : line) {
         s = Noise(seed);
     }
+    // A softened burst gives a harp's round pluck rather than a harpsichord's snap.
+    for (int pass = 0; pass < 2; ++pass) {
+        float before = line.back();
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const float after = line[(i + 1) % line.size()];
+            const float current = line[i];
+            line[i] = 0.25f * before + 0.5f * current + 0.25f * after;
+            before = current;
+        }
+    }
     float previous = 0.0f;
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = static_cast<double>(i) * kStep;
