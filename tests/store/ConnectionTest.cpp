@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "StoreTestSupport.h"
+#include "core/ProgramFolder.h"
 #include "store/Connection.h"
 #include "store/ConnectionString.h"
 #include "store/Query.h"
@@ -98,6 +99,16 @@ TEST_F(DatabaseOpen, ReplacedFileIsNotServedFromAnOldHandle) {
     EXPECT_THROW(TuserInfo{path}, DatabaseError);
     Create("Save/userinfo.dat", DatabaseKind::PlayerRecords);
     EXPECT_TRUE(TuserInfo(path).GetUserNames().empty());
+}
+
+TEST_F(DatabaseOpen, SameRelativeSpellingInAnotherGameFolderIsAnotherFile) {
+    Create("Save/userinfo.dat", DatabaseKind::PlayerRecords);
+    TuserInfo("Save\\userinfo.dat").AddUser("abc", 1);
+    const std::filesystem::path other = Folder() + "other";
+    std::filesystem::create_directories(other / "Save");
+    CreateDatabaseFile(other / "Save" / "userinfo.dat", DatabaseKind::PlayerRecords);
+    SetProgramFolder(other);
+    EXPECT_TRUE(TuserInfo("Save\\userinfo.dat").GetUserNames().empty());
 }
 
 TEST(ConnectionText, PartsAreFoundWhateverTheirSpellingAndThePathTakesTheRest) {
