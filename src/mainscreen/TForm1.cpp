@@ -142,6 +142,8 @@ void TForm1::FlashBackFSCommand(const std::string& command, const std::string&) 
 void TForm1::Uplevel() {
     StopMusic();
     MediaPlayer_->Close();
+    // The notification of the track just stopped must not start it again on a closed player.
+    MusicLoop = false;
     loginScreen_ = links_.loginScreen(this);
     loginScreen_->show();
     leaving_ = true;

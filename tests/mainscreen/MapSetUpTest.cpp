@@ -171,6 +171,9 @@ TEST_F(MapBackground, UplevelSilencesTheMusicAndLeavesForTheLoginScreen) {
     ASSERT_NE(login, nullptr);
     EXPECT_TRUE(login->isVisible());
     EXPECT_FALSE(screen.isVisible());
+    // The stopped track reports its end; the closed player must stay silent.
+    Music().FireNotify();
+    EXPECT_THAT(Lines({"music.Play"}), IsEmpty());
     EXPECT_THAT(Errors(), IsEmpty());
 }
 
