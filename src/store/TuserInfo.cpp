@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TuserInfo.h"
 
-#include <cstdlib>
 
 #include "Connection.h"
 #include "ConnectionString.h"
