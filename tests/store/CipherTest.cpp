@@ -96,13 +96,6 @@ TEST(FieldDecode, BodyLongerThan255BytesIsRefusedNotCut) {
     EXPECT_THROW(EncodeField(longest + "x", KeyTriple{1, 3, 5}), ConversionError);
 }
 
-TEST(FieldEncode, KeysOutsideTheirHeaderWidthAreRefused) {
-    EXPECT_THROW(EncodeField("a", KeyTriple{1000, 1, 1}), ConversionError);
-    EXPECT_THROW(EncodeField("a", KeyTriple{1, 100000, 1}), ConversionError);
-    EXPECT_THROW(EncodeField("a", KeyTriple{1, 1, -1}), ConversionError);
-    EXPECT_EQ(EncodeField("", KeyTriple{}).size(), HeaderDigits);
-}
-
 TEST(FieldEncode, SameSeedGivesTheSameFieldsAndKeysVary) {
     FieldEncoder first(99);
     FieldEncoder second(99);

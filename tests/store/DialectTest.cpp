@@ -91,21 +91,6 @@ TEST_F(EngineDialect, SelectWithoutRowsIsAtItsEndAtOnce) {
     EXPECT_THROW(query_->Text("UserName"), ConversionError);
 }
 
-TEST_F(EngineDialect, RowsAreWalkedInOrderAndTheEndIsKept) {
-    Run(path_, "INSERT INTO UserInfo(UserName,UserHead) VALUES('a',1)");
-    Run(path_, "INSERT INTO UserInfo(UserName,UserHead) VALUES('b',2)");
-    query_->SetText("SELECT UserName FROM UserInfo");
-    query_->Open();
-    EXPECT_EQ(query_->RowCount(), 2);
-    EXPECT_EQ(query_->Text("UserName"), "a");
-    query_->Next();
-    EXPECT_EQ(query_->Text("UserName"), "b");
-    query_->Next();
-    query_->Next();
-    EXPECT_TRUE(query_->AtEnd());
-    EXPECT_THROW(query_->SetText("SELECT 1"), DatabaseError);
-}
-
 TEST_F(EngineDialect, OnlyOneStatementRunsAtATime) {
     Run(path_, "INSERT INTO UserInfo(UserName,UserHead) VALUES('a',1)");
     EXPECT_THROW(connection_->Execute("UPDATE UserInfo SET UserHead=2; DROP TABLE UserInfo"),
