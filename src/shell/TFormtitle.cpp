@@ -23,6 +23,7 @@ TFormtitle::TFormtitle(Platform& platform, ScreenFactory makeLogin)
     setWindowTitle(QStringLiteral("学海"));
     // A 794 x 547 client area inside a one-pixel border.
     setFixedSize(796, 549);
+    CentreOnScreen(*this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
     title_ = platform_.CreateMovieControl(

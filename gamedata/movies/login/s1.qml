@@ -298,15 +298,15 @@ Clip {
 
         FieldFrame {
             label: "新玩家名字"
-            field: Qt.rect(566, 115, 121, 20)
+            field: root.hostRect(566, 115, 121, 20, false)
         }
         FieldFrame {
             label: "选择头像"
-            field: Qt.rect(570, 174, 81, 22)
+            field: root.hostRect(570, 174, 81, 22, true)
         }
         FieldFrame {
             label: "老玩家请选择"
-            field: Qt.rect(576, 296, 145, 19)
+            field: root.hostRect(576, 296, 145, 19, true)
         }
 
         Clip {
@@ -375,6 +375,16 @@ Clip {
 
     // A label above one of the host's input controls and a rounded frame around it; the
     // inside stays empty because the real control covers it.
+    // The host's input boxes keep their pixel places on the 800 x 600 screen the game runs
+    // on, while this 792 x 545 stage is stretched to fill it; the frames are drawn where the
+    // boxes really are. The two lists follow the window's right edge.
+    function hostRect(x, y, width, height, followsRightEdge) {
+        const sx = 792 / 800;
+        const sy = 545 / 600;
+        const left = followsRightEdge ? x + 800 - 792 : x;
+        return Qt.rect(left * sx, y * sy, width * sx, height * sy);
+    }
+
     component FieldFrame: Item {
         id: frame
         property string label
