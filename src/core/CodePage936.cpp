@@ -83,6 +83,8 @@ bool FitsCp936(std::string_view utf8) {
     }
 }
 
-std::size_t Cp936Length(std::string_view utf8) { return Utf8ToCp936(utf8).size(); }
+std::size_t Cp936Length(std::string_view utf8) {
+    return Utf8ToCp936(utf8).size();
+}
 
 }  // namespace xuehai

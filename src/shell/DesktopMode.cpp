@@ -15,15 +15,16 @@ void Remember(Platform& platform) {
     switched = false;
 }
 
-void SetSwitched(bool value) { switched = value; }
+void SetSwitched(bool value) {
+    switched = value;
+}
 
 void RestoreIfStillSwitched(Platform& platform, bool restored) {
     if (restored || !switched || !savedMode) {
         return;
     }
     platform.SetDisplayMode(static_cast<std::uint16_t>(savedMode->width),
-                            static_cast<std::uint16_t>(savedMode->height),
-                            savedMode->refreshRate);
+                            static_cast<std::uint16_t>(savedMode->height), savedMode->refreshRate);
 }
 
 }  // namespace xuehai::DesktopMode

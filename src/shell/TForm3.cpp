@@ -36,17 +36,22 @@ TForm3::TForm3(Platform& platform, LoginScreens screens, QWidget* owner)
     flashlogin_->OnFSCommand = [this](const std::string& command, const std::string& args) {
         flashloginFSCommand(command, args);
     };
-    connect(&ComboBoxWindow(), &QComboBox::activated, this, [this] {
-        RunGuarded(platform_, [this] { ComboBoxWindowChange(); });
-    });
+    connect(&ComboBoxWindow(), &QComboBox::activated, this,
+            [this] { RunGuarded(platform_, [this] { ComboBoxWindowChange(); }); });
     RunGuarded(platform_, [this] { FormCreate(); });
 }
 
 TForm3::~TForm3() = default;
 
-QLineEdit& TForm3::EditName() { return *ui_->EditName; }
-QComboBox& TForm3::ComboBoxWindow() { return *ui_->ComboBoxWindow; }
-QComboBox& TForm3::ComboBox1() { return *ui_->ComboBox1; }
+QLineEdit& TForm3::EditName() {
+    return *ui_->EditName;
+}
+QComboBox& TForm3::ComboBoxWindow() {
+    return *ui_->ComboBoxWindow;
+}
+QComboBox& TForm3::ComboBox1() {
+    return *ui_->ComboBox1;
+}
 
 void TForm3::FormCreate() {
     flashlogin_->SetMovie(ProgramFolder() + "s1.mod");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/TFormtitle.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
@@ -77,6 +78,14 @@ void TFormtitle::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void TFormtitle::closeEvent(QCloseEvent* event) {
+    // Closing the title from the window system, before the login screen is up, quits.
+    QWidget::closeEvent(event);
+    if (!loginOpened_) {
+        platform_.Terminate();
+    }
 }
 
 void TFormtitle::OpenLoginScreen() {

@@ -17,6 +17,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("xuehai"));
     QApplication::setApplicationDisplayName(QStringLiteral("学海"));
     QApplication::setApplicationVersion(QStringLiteral(XUEHAI_VERSION));
+    // The run ends only by the login screen's "exit" (or a window close that stands for it);
+    // the title hides itself early, so Qt's last-window rule would end it at the first
+    // message box that closes without a visible owner.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     const xuehai::GameOptions options = xuehai::ParseCommandLine(app);
     xuehai::InstallDesignFonts();

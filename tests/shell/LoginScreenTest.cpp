@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <filesystem>
@@ -213,9 +213,8 @@ TEST_F(LoginScreen, ExitFallsBackToTheDesktopsOwnRateWhenStartUpHadSwitched) {
     auto login = Open();
     platform_.ClearLog();
     Raise("exit");
-    EXPECT_THAT(platform_.Log(),
-                ElementsAre("SetDisplayMode(1024, 768, 85)", "SetDisplayMode(1024, 768, 60)",
-                            "Terminate()"));
+    EXPECT_THAT(platform_.Log(), ElementsAre("SetDisplayMode(1024, 768, 85)",
+                                             "SetDisplayMode(1024, 768, 60)", "Terminate()"));
     DesktopMode::SetSwitched(false);
 }
 

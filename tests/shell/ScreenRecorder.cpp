@@ -11,8 +11,8 @@ public:
         : QDialog(owner), shown_(shown) {}
 
     int exec() override {
-        shown_.push_back({parentWidget(), geometry(),
-                          windowFlags().testFlag(Qt::WindowStaysOnTopHint)});
+        shown_.push_back(
+            {parentWidget(), geometry(), windowFlags().testFlag(Qt::WindowStaysOnTopHint)});
         return QDialog::Accepted;
     }
 

@@ -39,9 +39,8 @@ TEST_F(TitleScreen, SwitchesOnlyWhenBothDimensionsDiffer) {
         QSize desktop;
         bool switched;
     };
-    for (const Case& c : {Case{{1024, 768}, true}, Case{{640, 480}, true},
-                          Case{{800, 600}, false}, Case{{800, 1280}, false},
-                          Case{{1280, 600}, false}}) {
+    for (const Case& c : {Case{{1024, 768}, true}, Case{{640, 480}, true}, Case{{800, 600}, false},
+                          Case{{800, 1280}, false}, Case{{1280, 600}, false}}) {
         platform_.ClearLog();
         auto title = Start(c.desktop);
         EXPECT_EQ(SavedScreenWidth, c.desktop.width());
@@ -108,6 +107,14 @@ TEST_F(TitleScreen, ALateEndAfterEscapeOpensNoSecondLogin) {
     title->FormKeyDown(27);
     platform_.Movie("title")->Raise("end");
     EXPECT_EQ(login_.Shown().size(), 1u);
+}
+
+TEST_F(TitleScreen, ClosingTheTitleWindowEndsTheRun) {
+    auto title = Start({800, 600});
+    title->show();
+    title->close();
+    EXPECT_TRUE(platform_.Terminated());
+    EXPECT_THAT(login_.Shown(), IsEmpty());
 }
 
 }  // namespace
