@@ -10,6 +10,7 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QLineEdit>
 #include <QTimer>
 #include <functional>
 
@@ -175,13 +176,16 @@ protected:
             seenTitle = dialog.windowTitle();
             seenSuffix = dialog.defaultSuffix();
             seenFilters = dialog.nameFilters();
-            dialog.setDirectory(folder.path());
-            dialog.selectFile(typed);
             // An overwrite question is a box of its own, answered here so a failure cannot hang.
             WhenModalOpens<QMessageBox>(scope, [&](QMessageBox& box) {
                 askedToOverwrite = true;
                 box.button(QMessageBox::Yes)->click();
             });
+            // Typed into the name box as a player does; selectFile() of a file that does not
+            // exist yet leaves the box empty on some runs, and the dialog then only opens the
+            // folder.
+            dialog.setDirectory(folder.path());
+            dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
             QDialog& asDialog = dialog;
             accept ? asDialog.accept() : asDialog.reject();
         });

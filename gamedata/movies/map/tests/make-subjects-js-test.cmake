@@ -19,6 +19,8 @@ function(generate csv out result_var error_var)
     file(WRITE "${WORK}/in.csv" "${csv}")
     execute_process(COMMAND "${CMAKE_COMMAND}" "-DIN=${WORK}/in.csv" "-DOUT=${out}" -P "${SCRIPT}"
                     RESULT_VARIABLE result ERROR_VARIABLE error)
+    # CMake wraps long messages to the terminal width; compare them as one line.
+    string(REGEX REPLACE "[ \t\r\n]+" " " error "${error}")
     set(${result_var} "${result}" PARENT_SCOPE)
     set(${error_var} "${error}" PARENT_SCOPE)
 endfunction()
