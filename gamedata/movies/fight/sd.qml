@@ -236,44 +236,44 @@ Clip {
     FieldFrame {
         label: "名字"
         tint: Theme.coral
-        field: Qt.rect(168, 90, 119, 21)
+        field: root.hostRect(168, 90, 119, 21)
     }
     FieldFrame {
         label: "头像"
         tint: Theme.coral
-        field: Qt.rect(152, 160, 89, 19)
+        field: root.hostRect(152, 160, 89, 19)
     }
     FieldFrame {
         label: "名字"
         tint: Theme.sky
-        field: Qt.rect(509, 88, 130, 21)
+        field: root.hostRect(509, 88, 130, 21)
     }
     FieldFrame {
         label: "头像"
         tint: Theme.sky
-        field: Qt.rect(504, 158, 89, 19)
+        field: root.hostRect(504, 158, 89, 19)
     }
     FieldFrame {
         label: "题库"
         tint: Theme.calm
-        field: Qt.rect(192, 296, 129, 19)
+        field: root.hostRect(192, 296, 129, 19)
     }
     FieldFrame {
         label: "题数"
         tint: Theme.calm
-        field: Qt.rect(540, 297, 89, 19)
+        field: root.hostRect(540, 297, 89, 19)
         note: "道题"
     }
     FieldFrame {
         label: "音乐"
         tint: Theme.calm
-        field: Qt.rect(209, 372, 89, 19)
+        field: root.hostRect(209, 372, 89, 19)
         note: "♪ 欢乐进行曲"
     }
     FieldFrame {
         label: "场地"
         tint: Theme.calm
-        field: Qt.rect(550, 372, 89, 19)
+        field: root.hostRect(550, 372, 89, 19)
     }
 
     Text {
@@ -334,6 +334,14 @@ Clip {
 
     // A label left of one of the host's input controls and a rounded frame around it;
     // the inside stays empty because the real control covers it.
+    // The host's set-up boxes keep their pixel places on the 800 x 600 screen the game runs
+    // on, while this 800 x 585 stage is stretched to fill it; the frames are drawn where the
+    // boxes really are.
+    function hostRect(x, y, width, height) {
+        const sy = 585 / 600;
+        return Qt.rect(x, y * sy, width, height * sy);
+    }
+
     component FieldFrame: Item {
         id: frame
 

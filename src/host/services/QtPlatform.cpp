@@ -18,10 +18,15 @@ namespace {
 
 constexpr QSize kWindowScreen{800, 600};
 
-// Texts may carry file names or movie input, so they are never read as markup.
+// Texts may carry file names or movie input, so they are never read as markup. The box
+// belongs to the screen that is running, so it stays in front of screens kept on top.
 void ShowBox(QMessageBox::Icon icon, const std::string& text) {
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner) {
+        owner = QApplication::activeWindow();
+    }
     QMessageBox box(icon, QString::fromUtf8("学海"), QString::fromStdString(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    owner);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
