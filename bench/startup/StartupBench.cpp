@@ -3,19 +3,16 @@
 // frame, and the memory of the process once the login screen shows. Each figure comes from
 // a fresh process (start-up happens once per process), so the program runs itself several
 // times and prints the median.
-#include <unistd.h>
-
 #include <QApplication>
-#include <QFile>
 #include <QProcess>
 #include <QQuickWidget>
 #include <QQuickWindow>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
+#include "core/ProcessFigures.h"
 #include "core/ProgramFolder.h"
 #include "host/movie/MovieEngine.h"
 #include "host/services/QtPlatform.h"
@@ -29,33 +26,6 @@ namespace {
 constexpr int kRuns = 7;
 constexpr double kFirstFrameTargetMs = 300;
 constexpr double kLoginMemoryTargetMb = 120;
-
-double MillisecondsSinceProcessStart() {
-    QFile stat(QStringLiteral("/proc/self/stat"));
-    if (!stat.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    const QByteArray line = stat.readAll();
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    const double startTicks = fields.value(19).toDouble();
-    timespec now{};
-    clock_gettime(CLOCK_BOOTTIME, &now);
-    const double nowMs = double(now.tv_sec) * 1000 + double(now.tv_nsec) / 1e6;
-    return nowMs - startTicks * 1000 / double(sysconf(_SC_CLK_TCK));
-}
-
-double ResidentMegabytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024;
-        }
-    }
-    return -1;
-}
 
 // Calls done once the widget has painted a rendered scene.
 template <typename Done>
@@ -79,7 +49,7 @@ int MeasureOnce(int argc, char** argv) {
     double firstFrameMs = -1;
     auto* titleMovie = qobject_cast<QQuickWidget*>(title.title().Widget());
     OnFirstFrame(*titleMovie, [&] {
-        firstFrameMs = MillisecondsSinceProcessStart();
+        firstFrameMs = xuehai::MillisecondsSinceProcessStart();
         // The login screen runs in a nested modal loop; measure once it has shown its movie.
         QTimer::singleShot(0, &app, [&] {
             QTimer::singleShot(0, &app, [&] {
@@ -91,7 +61,7 @@ int MeasureOnce(int argc, char** argv) {
                     return;
                 }
                 OnFirstFrame(*loginMovie, [&] {
-                    std::printf("%.1f %.1f\n", firstFrameMs, ResidentMegabytes());
+                    std::printf("%.1f %.1f\n", firstFrameMs, xuehai::ResidentMegabytes());
                     std::fflush(stdout);
                     platform.Terminate();
                 });
