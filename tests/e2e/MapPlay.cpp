@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MapPlay.h"
 
-#include <sqlite3.h>
-
 #include <QQuickItem>
 #include <QTest>
 #include <filesystem>
 
+#include "SqlProbe.h"
 #include "core/GameGlobals.h"
 #include "core/ProgramFolder.h"
 #include "host/services/TMediaPlayer.h"
@@ -106,21 +105,8 @@ bool MapPlay::WaitFor(const std::function<bool()>& condition, int milliseconds) 
 
 std::string MapPlay::Value(const std::string& relative, const std::string& expression,
                            const std::string& rest) const {
-    const std::string file = folder_.path().toStdString() + "/" + relative;
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* statement = nullptr;
-    std::string value = "none";
-    const std::string sql = "SELECT " + expression + " FROM " + rest;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
-        ADD_FAILURE() << sql << ": " << sqlite3_errmsg(db);
-    } else if (sqlite3_step(statement) == SQLITE_ROW) {
-        const unsigned char* text = sqlite3_column_text(statement, 0);
-        value = text != nullptr ? reinterpret_cast<const char*>(text) : "NULL";
-    }
-    sqlite3_finalize(statement);
-    sqlite3_close_v2(db);
-    return value;
+    return testing::SqlValue(folder_.path().toStdString() + "/" + relative,
+                             "SELECT " + expression + " FROM " + rest);
 }
 
 std::string MapPlay::Player(const std::string& column) const {

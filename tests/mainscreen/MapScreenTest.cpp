@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "FieldEncoder.h"
+#include "SqlProbe.h"
 #include "core/GameGlobals.h"
 #include "core/ProgramFolder.h"
 #include "mainscreen/MainScreenGlobals.h"
@@ -147,20 +148,7 @@ void MapScreenTest::Touch(const std::string& relative) {
 
 std::string MapScreenTest::Value(const std::string& relative, const std::string& column,
                                  const std::string& rest) {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2((folder_ / relative).c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* statement = nullptr;
-    std::string value = "none";
-    const std::string sql = "SELECT " + column + " FROM " + rest;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
-        ADD_FAILURE() << sql << ": " << sqlite3_errmsg(db);
-    } else if (sqlite3_step(statement) == SQLITE_ROW) {
-        const unsigned char* text = sqlite3_column_text(statement, 0);
-        value = text != nullptr ? reinterpret_cast<const char*>(text) : "NULL";
-    }
-    sqlite3_finalize(statement);
-    sqlite3_close_v2(db);
-    return value;
+    return testing::SqlValue(folder_ / relative, "SELECT " + column + " FROM " + rest);
 }
 
 void MapScreenTest::Run(const std::string& relative, const std::string& sql) {

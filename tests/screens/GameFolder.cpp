@@ -2,13 +2,13 @@
 #include "GameFolder.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 #include <stdlib.h>
 
 #include <fstream>
 #include <iterator>
 
 #include "FieldEncoder.h"
+#include "SqlProbe.h"
 #include "core/CodePage936.h"
 #include "core/ProgramFolder.h"
 #include "store/Connection.h"
@@ -106,16 +106,7 @@ void GameFolder::MakeRecords(const std::string& player, int score, int playerCla
 }
 
 void GameFolder::Sql(const std::string& relative, const std::string& sql) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(File(relative).c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-        ADD_FAILURE() << "cannot open " << relative;
-    }
-    char* error = nullptr;
-    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-        ADD_FAILURE() << relative << ": " << (error != nullptr ? error : "?");
-        sqlite3_free(error);
-    }
-    sqlite3_close_v2(db);
+    testing::SqlRun(File(relative), sql);
 }
 
 }  // namespace xuehai::test

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "SqlProbe.h"
 #include "core/ProgramFolder.h"
 #include "store/Connection.h"
 
@@ -90,18 +91,7 @@ void BankToolTest::Sql(const std::string& path, const std::string& sql) {
 
 std::string BankToolTest::Value(const std::string& path, const std::string& sql) {
     ReleaseIdleConnections();
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    sqlite3_stmt* stmt = nullptr;
-    std::string value = "none";
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK &&
-        sqlite3_step(stmt) == SQLITE_ROW) {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-        value = text != nullptr ? text : "NULL";
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return value;
+    return testing::SqlValue(path, sql);
 }
 
 std::string QuestionLine(const std::string& question, const std::string& right,
