@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <iostream>
 
-#include "BankRows.h"
-#include "BankUpdate.h"
 #include "Command.h"
-#include "GameFile.h"
 #include "ProgressBar.h"
-#include "ToolError.h"
+#include "authoring/BankRows.h"
+#include "authoring/BankUpdate.h"
+#include "authoring/GameFile.h"
+#include "authoring/ToolError.h"
 
 namespace xuehai::bank {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "SourceProblem.h"
+#include "authoring/SourceProblem.h"
 
 namespace xuehai::bank {
 

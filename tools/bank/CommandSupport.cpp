@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "Command.h"
-#include "ToolError.h"
+#include "authoring/ToolError.h"
 
 namespace xuehai::bank {
 

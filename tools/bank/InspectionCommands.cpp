@@ -3,12 +3,12 @@
 #include <iostream>
 #include <map>
 
-#include "BankCheck.h"
-#include "BankRows.h"
 #include "Command.h"
-#include "GameFile.h"
-#include "Sql.h"
-#include "ToolError.h"
+#include "authoring/BankCheck.h"
+#include "authoring/BankRows.h"
+#include "authoring/GameFile.h"
+#include "authoring/Sql.h"
+#include "authoring/ToolError.h"
 #include "core/Errors.h"
 
 namespace xuehai::bank {

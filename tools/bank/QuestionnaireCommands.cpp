@@ -2,10 +2,10 @@
 #include <iostream>
 
 #include "Command.h"
-#include "GameFile.h"
-#include "QuestionnaireFile.h"
-#include "QuestionnaireSource.h"
-#include "ToolError.h"
+#include "authoring/GameFile.h"
+#include "authoring/QuestionnaireFile.h"
+#include "authoring/QuestionnaireSource.h"
+#include "authoring/ToolError.h"
 
 namespace xuehai::bank {
 

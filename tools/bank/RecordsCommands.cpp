@@ -2,8 +2,8 @@
 #include <iostream>
 
 #include "Command.h"
-#include "GameFile.h"
-#include "ToolError.h"
+#include "authoring/GameFile.h"
+#include "authoring/ToolError.h"
 #include "core/Errors.h"
 #include "store/Connection.h"
 

@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "Command.h"
-#include "ToolError.h"
+#include "authoring/ToolError.h"
 #include "core/Errors.h"
 
 namespace xuehai::bank {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "QuestionSource.h"
+#include "authoring/QuestionSource.h"
 
 struct sqlite3;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StatsCarryOver.h"
+#include "authoring/StatsCarryOver.h"
 
 #include <set>
 #include <string>

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "QuestionSource.h"
+#include "authoring/QuestionSource.h"
 
 struct sqlite3;
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BankUpdate.h"
+#include "authoring/BankUpdate.h"
 
 #include <optional>
 
-#include "BankRows.h"
-#include "Sql.h"
-#include "StatsCarryOver.h"
+#include "authoring/BankRows.h"
+#include "authoring/Sql.h"
+#include "authoring/StatsCarryOver.h"
 
 namespace xuehai::bank {
 

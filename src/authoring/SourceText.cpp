@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SourceText.h"
+#include "authoring/SourceText.h"
 
 #include "core/CodePage936.h"
 #include "core/Errors.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "QuestionSource.h"
+#include "authoring/QuestionSource.h"
 
 namespace xuehai::bank {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "QuestionSource.h"
+#include "authoring/QuestionSource.h"
 
 #include <algorithm>
 #include <map>
 
-#include "Csv.h"
-#include "SourceText.h"
+#include "authoring/Csv.h"
+#include "authoring/SourceText.h"
 
 namespace xuehai::bank {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "QuestionnaireSource.h"
+#include "authoring/QuestionnaireSource.h"
 
 #include <algorithm>
 
-#include "Csv.h"
-#include "ReachableTotals.h"
-#include "SourceText.h"
+#include "authoring/Csv.h"
+#include "authoring/ReachableTotals.h"
+#include "authoring/SourceText.h"
 
 namespace xuehai::bank {
 

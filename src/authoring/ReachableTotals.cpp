@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ReachableTotals.h"
+#include "authoring/ReachableTotals.h"
 
 #include <algorithm>
 

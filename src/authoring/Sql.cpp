@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Sql.h"
+#include "authoring/Sql.h"
 
 #include <sqlite3.h>
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "Questionnaire.h"
-#include "SourceProblem.h"
+#include "authoring/Questionnaire.h"
+#include "authoring/SourceProblem.h"
 
 namespace xuehai::bank {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BankRows.h"
+#include "authoring/BankRows.h"
 
 #include "FieldEncoder.h"
-#include "Sql.h"
-#include "ToolError.h"
+#include "authoring/Sql.h"
+#include "authoring/ToolError.h"
 #include "core/CodePage936.h"
 #include "core/Errors.h"
 #include "store/Cl_crypt32.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "GameFile.h"
+#include "authoring/GameFile.h"
 
-#include "Sql.h"
-#include "ToolError.h"
+#include "authoring/Sql.h"
+#include "authoring/ToolError.h"
 #include "core/Errors.h"
 #include "store/Connection.h"
 #include "store/ConnectionString.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "QuestionnaireFile.h"
+#include "authoring/QuestionnaireFile.h"
 
 #include <cstdint>
 
-#include "Sql.h"
+#include "authoring/Sql.h"
 
 namespace xuehai::bank {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Questionnaire.h"
+#include "authoring/Questionnaire.h"
 
 namespace xuehai::bank {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BankCheck.h"
+#include "authoring/BankCheck.h"
 
 #include <algorithm>
 #include <map>
 #include <set>
 
-#include "BankRows.h"
-#include "Sql.h"
+#include "authoring/BankRows.h"
+#include "authoring/Sql.h"
 #include "core/Errors.h"
 
 namespace xuehai::bank {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Csv.h"
+#include "authoring/Csv.h"
 
 namespace xuehai::bank {
 
