@@ -16,6 +16,8 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   # data store and the desktop
   libsqlite3-dev sqlite3 libxrandr-dev libx11-dev
+  # a computer room's shared records: libpq for the game, the server for its tests
+  libpq-dev postgresql-15
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
   # Chinese faces for the screens' design fonts
@@ -31,12 +33,17 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
-echo "Installing: ${missing[*]}"
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-$SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The tests start PostgreSQL servers of their own as this user (the server refuses root);
+# the package makes it, but a machine where it was removed gets it back.
+if ! getent passwd postgres >/dev/null; then
+  $SUDO useradd --system --home-dir /var/lib/postgresql --shell /bin/bash postgres
+fi
