@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/TFrmPrint.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QSaveFile>
-#include <QScreen>
 #include <QShowEvent>
 #include <exception>
 #include <optional>
@@ -15,6 +13,7 @@
 
 #include "core/GameGlobals.h"
 #include "core/ProgramFolder.h"
+#include "host/widgets/ScreenPlacement.h"
 #include "screens/FlatSpeedButton.h"
 #include "screens/ReportFigures.h"
 #include "store/TQADataBase.h"
@@ -107,10 +106,7 @@ const SubjectRowLabels& TFrmPrint::Row(int row) const {
 }
 
 void TFrmPrint::FormShow() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect desktop = screen ? screen->geometry() : QRect(QPoint(), platform_.ScreenSize());
-    move(desktop.x() + (desktop.width() - width()) / 2,
-         desktop.y() + (desktop.height() - height()) / 2);
+    CentreOnScreen(*this);
     const std::string playerName =
         ReportPlayerName.empty() ? std::string(kDefaultPlayerName) : ReportPlayerName;
     const std::string folder = ReportFolder.empty() ? ProgramFolder() : ReportFolder;

@@ -19,10 +19,21 @@ void SetSwitched(bool value) {
     switched = value;
 }
 
+bool Switched() {
+    return switched;
+}
+
 void RestoreIfStillSwitched(Platform& platform, bool restored) {
-    if (restored || !switched || !savedMode) {
+    if (!restored) {
+        RestoreIfSwitched(platform);
+    }
+}
+
+void RestoreIfSwitched(Platform& platform) {
+    if (!switched || !savedMode) {
         return;
     }
+    switched = false;
     platform.SetDisplayMode(static_cast<std::uint16_t>(savedMode->width),
                             static_cast<std::uint16_t>(savedMode->height), savedMode->refreshRate);
 }

@@ -12,10 +12,15 @@ namespace DesktopMode {
 
 void Remember(Platform& platform);
 void SetSwitched(bool switched);
+// Whether start-up switched the display away from the desktop's mode (and it is not back).
+bool Switched();
 
 // Called after the exit's own restore request answered `restored`: when that failed and
 // start-up had switched, asks once more for the saved mode at its own refresh rate.
 void RestoreIfStillSwitched(Platform& platform, bool restored);
+
+// Gives the desktop its own mode back, once, where start-up had switched away from it.
+void RestoreIfSwitched(Platform& platform);
 
 }  // namespace DesktopMode
 

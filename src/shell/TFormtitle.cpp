@@ -2,7 +2,9 @@
 #include "shell/TFormtitle.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "core/GameGlobals.h"
@@ -24,7 +26,15 @@ TFormtitle::TFormtitle(Platform& platform, ScreenFactory makeLogin)
     setWindowTitle(QStringLiteral("学海"));
     // A 794 x 547 client area inside a one-pixel border.
     setFixedSize(796, 549);
-    CentreOnScreen(*this);
+    // Centred on the screen in force once the display has switched, which X reports a moment
+    // after the switch itself.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        connect(screen, &QScreen::geometryChanged, this, [this] {
+            if (isVisible()) {
+                CentreOnScreen(*this);
+            }
+        });
+    }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
     title_ = platform_.CreateMovieControl(
@@ -80,10 +90,17 @@ void TFormtitle::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+void TFormtitle::showEvent(QShowEvent* event) {
+    CentreOnScreen(*this);
+    QWidget::showEvent(event);
+}
+
 void TFormtitle::closeEvent(QCloseEvent* event) {
-    // Closing the title from the window system, before the login screen is up, quits.
+    // Closing the title from the window system, before the login screen is up, quits and
+    // gives the player their desktop back.
     QWidget::closeEvent(event);
     if (!loginOpened_) {
+        DesktopMode::RestoreIfSwitched(platform_);
         platform_.Terminate();
     }
 }

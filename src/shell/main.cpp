@@ -6,6 +6,8 @@
 #include "host/services/TMediaPlayer.h"
 #include "shell/CommandLine.h"
 #include "shell/DesignFonts.h"
+#include "shell/DesktopMode.h"
+#include "shell/DisplayFit.h"
 #include "shell/ScreenChain.h"
 #include "shell/TFormtitle.h"
 
@@ -29,6 +31,10 @@ int main(int argc, char** argv) {
     xuehai::QtPlatform platform({options.windowed});
     xuehai::ScreenChain screens(platform);
     xuehai::TFormtitle title(platform, screens.LoginScreen());
+    // The title has tried the switch to 800 x 600; where it did not happen the game's screens
+    // get an 800 x 600 screen of their own, scaled into the display.
+    const std::unique_ptr<QWidget> backdrop =
+        xuehai::FitScreensToDisplay(options.windowed, xuehai::DesktopMode::Switched());
     title.show();
     return QApplication::exec();
 }

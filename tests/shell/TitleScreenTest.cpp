@@ -11,6 +11,7 @@
 #include "core/ProgramFolder.h"
 #include "fakes/FakeMovieControl.h"
 #include "fakes/FakePlatform.h"
+#include "shell/DesktopMode.h"
 #include "shell/TFormtitle.h"
 
 namespace xuehai {
@@ -115,6 +116,28 @@ TEST_F(TitleScreen, ClosingTheTitleWindowEndsTheRun) {
     title->close();
     EXPECT_TRUE(platform_.Terminated());
     EXPECT_THAT(login_.Shown(), IsEmpty());
+}
+
+TEST_F(TitleScreen, AWindowCloseAfterTheSwitchGivesTheDesktopItsModeBack) {
+    platform_.SetCurrentDisplayMode(DisplayMode{1920, 1080, 60});
+    auto title = Start({1920, 1080});
+    title->show();
+    platform_.ClearLog();
+    title->close();
+    EXPECT_THAT(platform_.Log(), ElementsAre("SetDisplayMode(1920, 1080, 60)", "Terminate()"));
+}
+
+TEST_F(TitleScreen, AWindowCloseLeavesTheDisplayAloneWhereNothingWasSwitched) {
+    for (const bool refused : {false, true}) {
+        platform_.SetCurrentDisplayMode(DisplayMode{1920, 1080, 60});
+        platform_.SetDisplayModeResult(!refused);
+        // 1920 x 600 is never switched; 1920 x 1080 is, unless the display refuses.
+        auto title = Start(refused ? QSize(1920, 1080) : QSize(1920, 600));
+        title->show();
+        platform_.ClearLog();
+        title->close();
+        EXPECT_THAT(platform_.Log(), ElementsAre("Terminate()")) << refused;
+    }
 }
 
 }  // namespace

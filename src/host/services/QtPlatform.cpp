@@ -11,6 +11,7 @@
 #include "host/services/SaveFileDialog.h"
 #include "host/services/TMediaPlayer.h"
 #include "host/services/X11DisplayMode.h"
+#include "host/virtualscreen/VirtualScreen.h"
 
 namespace xuehai {
 
@@ -54,7 +55,7 @@ void QtPlatform::ShowError(const std::string& text) {
 
 QSize QtPlatform::ScreenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (options_.window || !screen) {
+    if (options_.window || !screen || VirtualScreen::Picture()) {
         return kWindowScreen;
     }
     return screen->geometry().size();

@@ -20,6 +20,7 @@ public:
     MusicPlayer* CreateMusicPlayer(QObject* parent) override;
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
+    // 800 x 600 in a window and where the game scales its own 800 x 600 screen into the display.
     QSize ScreenSize() override;
     // XRandR on an X11 session; false in a window, on Wayland and on other platforms.
     bool SetDisplayMode(std::uint16_t width, std::uint16_t height,

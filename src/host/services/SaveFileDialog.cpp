@@ -3,6 +3,8 @@
 
 #include <QFileDialog>
 
+#include "host/virtualscreen/VirtualScreen.h"
+
 namespace xuehai {
 
 QStringList SaveDialogNameFilters(const QString& filter) {
@@ -33,6 +35,12 @@ std::optional<QString> AskSaveFileNameWithDialog(QWidget* parent,
     }
     dialog.setDefaultSuffix(suffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (VirtualScreen::Picture()) {
+        // The desktop's own dialog would ignore the game's scale; Qt's dialog is drawn inside
+        // the 800 x 600 picture like every other window of the game.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.resize(dialog.sizeHint().boundedTo(QSize(760, 540)));
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

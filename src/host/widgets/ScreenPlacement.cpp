@@ -6,14 +6,17 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "host/virtualscreen/VirtualScreen.h"
+
 namespace xuehai {
 
-namespace {
-QRect PrimaryGeometry() {
+QRect GameScreenGeometry() {
+    if (const std::optional<QRect> picture = VirtualScreen::Picture()) {
+        return *picture;
+    }
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry() : QRect(0, 0, 800, 600);
 }
-}  // namespace
 
 void CoverScreen(QWidget& screen, QSize screenSize) {
     screen.resize(screenSize);
@@ -22,7 +25,7 @@ void CoverScreen(QWidget& screen, QSize screenSize) {
 
 void CentreOnScreen(QWidget& window) {
     QRect frame(QPoint(0, 0), window.size());
-    frame.moveCenter(PrimaryGeometry().center());
+    frame.moveCenter(GameScreenGeometry().center());
     window.move(frame.topLeft());
 }
 
