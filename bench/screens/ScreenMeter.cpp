@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ScreenMeter.h"
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QQuickWidget>
+#include <QQuickWindow>
+#include <QTimer>
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "core/ProcessFigures.h"
+
+namespace xuehai::bench {
+
+double OwnCpuSeconds() {
+    rusage usage{};
+    if (getrusage(RUSAGE_SELF, &usage) != 0) {
+        return -1;
+    }
+    auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+double ProcessCpuSeconds(long pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (pid <= 0 || !std::getline(stat, line)) {
+        return -1;
+    }
+    // After the command name, which may hold blanks: utime and stime are the 12th and 13th
+    // fields, in clock ticks.
+    std::istringstream fields(line.substr(line.rfind(')') + 2));
+    std::string field;
+    double ticks = 0;
+    for (int i = 0; i < 13 && fields >> field; ++i) {
+        if (i >= 11) {
+            ticks += std::stod(field);
+        }
+    }
+    return ticks / double(sysconf(_SC_CLK_TCK));
+}
+
+ScreenMeter::ScreenMeter(long serverPid) : serverPid_(serverPid) {}
+
+void ScreenMeter::Start(const QList<QWidget*>& screen) {
+    controls_.clear();
+    frames_.clear();
+    QList<QQuickWidget*> shown;
+    for (QWidget* window : screen) {
+        shown += window->findChildren<QQuickWidget*>();
+    }
+    for (QQuickWidget* control : shown) {
+        if (!control->isVisible() || !screen.contains(control->window())) {
+            continue;
+        }
+        const qsizetype slot = frames_.size();
+        controls_.append(control);
+        frames_.append(0);
+        connect(control->quickWindow(), &QQuickWindow::afterRendering, this,
+                [this, slot] { ++frames_[slot]; });
+    }
+    peakMegabytes_ = 0;
+    SampleMemory();
+    memoryTimer_ = new QTimer(this);
+    connect(memoryTimer_, &QTimer::timeout, this, &ScreenMeter::SampleMemory);
+    memoryTimer_->start(250);
+    serverStart_ = ProcessCpuSeconds(serverPid_);
+    cpuStart_ = OwnCpuSeconds();
+    wall_.start();
+}
+
+ScreenFigures ScreenMeter::Finish() {
+    const double seconds = double(wall_.nsecsElapsed()) / 1e9;
+    ScreenFigures figures;
+    figures.cpuPercent = (OwnCpuSeconds() - cpuStart_) / seconds * 100;
+    if (const double server = ProcessCpuSeconds(serverPid_); server >= 0 && serverStart_ >= 0) {
+        figures.serverPercent = (server - serverStart_) / seconds * 100;
+    }
+    const int busiest = frames_.isEmpty() ? 0 : *std::max_element(frames_.begin(), frames_.end());
+    figures.framesPerSecond = busiest / seconds;
+    SampleMemory();
+    figures.megabytes = peakMegabytes_;
+    memoryTimer_->stop();
+    return figures;
+}
+
+void ScreenMeter::SampleMemory() {
+    peakMegabytes_ = std::max(peakMegabytes_, ResidentMegabytes());
+}
+
+}  // namespace xuehai::bench

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class QQuickWidget;
+class QTimer;
+
+namespace xuehai::bench {
+
+// What a screen cost over a measured stretch of time.
+struct ScreenFigures {
+    double cpuPercent = 0;      // this process's CPU time over wall time, of one core
+    double serverPercent = -1;  // the display server's, where its process is known
+    double framesPerSecond = 0; // frames of the busiest movie control on the screen
+    double megabytes = 0;       // the largest resident memory seen
+};
+
+// Counts the frames the movie controls render and samples the process's CPU time and
+// memory between Start and Finish.
+class ScreenMeter : public QObject {
+    Q_OBJECT
+public:
+    // serverPid: the display server's process, or 0 where it is not known.
+    explicit ScreenMeter(long serverPid);
+
+    // Measures the movie controls inside the windows that show the screen.
+    void Start(const QList<QWidget*>& screen);
+    ScreenFigures Finish();
+
+private:
+    void SampleMemory();
+
+    long serverPid_;
+    QList<QPointer<QQuickWidget>> controls_;
+    QList<int> frames_;
+    QElapsedTimer wall_;
+    double cpuStart_ = 0;
+    double serverStart_ = 0;
+    double peakMegabytes_ = 0;
+    QTimer* memoryTimer_ = nullptr;
+};
+
+// CPU time (user and system) of this process, and of another, in seconds; -1 if unknown.
+double OwnCpuSeconds();
+double ProcessCpuSeconds(long pid);
+
+}  // namespace xuehai::bench
