@@ -13,10 +13,10 @@ namespace xuehai::bench {
 
 // What a screen cost over a measured stretch of time.
 struct ScreenFigures {
-    double cpuPercent = 0;      // this process's CPU time over wall time, of one core
-    double serverPercent = -1;  // the display server's, where its process is known
-    double framesPerSecond = 0; // frames of the busiest movie control on the screen
-    double megabytes = 0;       // the largest resident memory seen
+    double cpuPercent = 0;       // this process's CPU time over wall time, of one core
+    double serverPercent = -1;   // the display server's, where its process is known
+    double framesPerSecond = 0;  // frames of the busiest movie control on the screen
+    double megabytes = 0;        // the largest resident memory seen
 };
 
 // Counts the frames the movie controls render and samples the process's CPU time and

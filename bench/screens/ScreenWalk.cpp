@@ -49,9 +49,9 @@ TShockwaveFlash* Map() {
 }  // namespace
 
 QStringList ScreenWalk::Screens() {
-    return {QStringLiteral("title"),   QStringLiteral("login"),    QStringLiteral("map"),
-            QStringLiteral("quiz"),    QStringLiteral("test"),     QStringLiteral("minigame"),
-            QStringLiteral("report"),  QStringLiteral("battle"),   QStringLiteral("arena")};
+    return {QStringLiteral("title"),  QStringLiteral("login"),  QStringLiteral("map"),
+            QStringLiteral("quiz"),   QStringLiteral("test"),   QStringLiteral("minigame"),
+            QStringLiteral("report"), QStringLiteral("battle"), QStringLiteral("arena")};
 }
 
 ScreenWalk::ScreenWalk(TFormtitle& title, const QString& screen, std::function<void()> arrived)
@@ -85,21 +85,23 @@ ScreenWalk::ScreenWalk(TFormtitle& title, const QString& screen, std::function<v
                                   ->setText(QString::fromUtf8(kPlayer));
                               Raise(Movie(login, "flashlogin"), "entermap");
                           }});
-        steps_.push_back({[] { return Playing(Map(), "_level0"); },
-                          [this] { shown_ = {OnTop<TForm1>()}; }});
+        steps_.push_back(
+            {[] { return Playing(Map(), "_level0"); }, [this] { shown_ = {OnTop<TForm1>()}; }});
     }
     const auto onLevel1 = [this] {
-        steps_.push_back({[] { return Playing(Map(), "_level1"); },
-                          [this] { shown_ = {OnTop<TForm1>()}; }});
+        steps_.push_back(
+            {[] { return Playing(Map(), "_level1"); }, [this] { shown_ = {OnTop<TForm1>()}; }});
     };
     if (screen == QLatin1String("quiz")) {
-        steps_.push_back({[] { return true; }, [] {
+        steps_.push_back({[] { return true; },
+                          [] {
                               Map()->SetVariable("_level0.mod", kSubject);
                               Raise(Map(), "map", kSubject);
                           }});
         onLevel1();
     } else if (screen == QLatin1String("test")) {
-        steps_.push_back({[] { return true; }, [] {
+        steps_.push_back({[] { return true; },
+                          [] {
                               Map()->SetVariable("_level0.mod", kTest);
                               Raise(Map(), "Qmap");
                           }});
@@ -110,7 +112,8 @@ ScreenWalk::ScreenWalk(TFormtitle& title, const QString& screen, std::function<v
     } else if (screen == QLatin1String("report")) {
         steps_.push_back({[] { return true; },
                           [] { Raise(Movie(OnTop<TForm1>(), "FlashBack"), "PrintStatus"); }});
-        steps_.push_back({[] { return OnTop<TFrmPrint>() != nullptr; }, [this] {
+        steps_.push_back({[] { return OnTop<TFrmPrint>() != nullptr; },
+                          [this] {
                               TFrmPrint* report = OnTop<TFrmPrint>();
                               shown_ = {report, report->parentWidget()};
                           }});
@@ -118,11 +121,13 @@ ScreenWalk::ScreenWalk(TFormtitle& title, const QString& screen, std::function<v
     if (viaBattle) {
         steps_.push_back(
             {[] { return true; }, [] { Raise(Movie(OnTop<TForm3>(), "flashlogin"), "twop"); }});
-        steps_.push_back({[] { return Playing(Movie(OnTop<TFrmFight>(), "FlashFight"), "_level0"); },
-                          [this] { shown_ = {OnTop<TFrmFight>()}; }});
+        steps_.push_back(
+            {[] { return Playing(Movie(OnTop<TFrmFight>(), "FlashFight"), "_level0"); },
+             [this] { shown_ = {OnTop<TFrmFight>()}; }});
     }
     if (screen == QLatin1String("arena")) {
-        steps_.push_back({[] { return true; }, [] {
+        steps_.push_back({[] { return true; },
+                          [] {
                               TFrmFight* battle = OnTop<TFrmFight>();
                               battle->findChild<QLineEdit*>(QStringLiteral("EditName1"))
                                   ->setText(QStringLiteral("小明"));

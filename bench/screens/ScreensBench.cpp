@@ -48,8 +48,7 @@ std::optional<xuehai::QuickRenderer> ParseRenderer(const QString& name) {
 }
 
 // One screen in this process; prints "cpu server fps megabytes".
-int PlayOne(int argc, char** argv, const QString& screen, const QString& renderer,
-            int seconds) {
+int PlayOne(int argc, char** argv, const QString& screen, const QString& renderer, int seconds) {
     xuehai::UseQuickRenderer(*ParseRenderer(renderer));
     QApplication app(argc, argv);
     // A copy of the demo game folder: the players and answers the walk makes stay in it.
@@ -86,9 +85,8 @@ struct Row {
     std::optional<ScreenFigures> figures;
 };
 
-std::optional<ScreenFigures> RunChild(const QString& display, long serverPid,
-                                      const QString& screen, const QString& renderer,
-                                      int seconds) {
+std::optional<ScreenFigures> RunChild(const QString& display, long serverPid, const QString& screen,
+                                      const QString& renderer, int seconds) {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display);
@@ -118,10 +116,10 @@ const char* Mark(bool ok) {
 
 void PrintTable(QSize size, const QString& renderer, const std::vector<Row>& rows) {
     const double cpuTarget = CpuTarget(size);
-    std::printf("\n%d × %d, %s renderer   targets: CPU ≤ %.0f %% of one core, ≥ %.0f fps while "
-                "animating, ≤ %.0f MB\n",
-                size.width(), size.height(), qPrintable(renderer), cpuTarget, kFpsTarget,
-                kMemoryTarget);
+    std::printf(
+        "\n%d × %d, %s renderer   targets: CPU ≤ %.0f %% of one core, ≥ %.0f fps while "
+        "animating, ≤ %.0f MB\n",
+        size.width(), size.height(), qPrintable(renderer), cpuTarget, kFpsTarget, kMemoryTarget);
     std::printf("  %-10s %8s %10s %8s %8s\n", "screen", "CPU %", "X server %", "fps", "MB");
     for (const Row& row : rows) {
         if (!row.figures) {
@@ -160,8 +158,7 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     const QCommandLineOption sizes(QStringLiteral("sizes"),
                                    QStringLiteral("X screen sizes (default 800x600,1920x1080)."),
-                                   QStringLiteral("WxH,..."),
-                                   QStringLiteral("800x600,1920x1080"));
+                                   QStringLiteral("WxH,..."), QStringLiteral("800x600,1920x1080"));
     const QCommandLineOption renderers(
         QStringLiteral("renderers"),
         QStringLiteral("software, opengl or both (default software,opengl)."),
@@ -192,9 +189,8 @@ int main(int argc, char** argv) {
     }
 
     QCoreApplication app(argc, argv);
-    const QStringList chosen = parser.isSet(screens)
-                                   ? parser.value(screens).split(u',')
-                                   : xuehai::bench::ScreenWalk::Screens();
+    const QStringList chosen = parser.isSet(screens) ? parser.value(screens).split(u',')
+                                                     : xuehai::bench::ScreenWalk::Screens();
     for (const QString& name : parser.value(renderers).split(u',')) {
         if (!ParseRenderer(name)) {
             std::fprintf(stderr, "unknown renderer %s\n", qPrintable(name));
@@ -215,8 +211,8 @@ int main(int argc, char** argv) {
         for (const QString& name : parser.value(renderers).split(u',')) {
             std::vector<Row> rows;
             for (const QString& screen : chosen) {
-                rows.push_back({screen, RunChild(display.Name(), display.ServerPid(), screen,
-                                                 name, measureSeconds)});
+                rows.push_back({screen, RunChild(display.Name(), display.ServerPid(), screen, name,
+                                                 measureSeconds)});
             }
             PrintTable(*size, name, rows);
         }

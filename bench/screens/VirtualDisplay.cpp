@@ -6,11 +6,11 @@ namespace xuehai::bench {
 VirtualDisplay::VirtualDisplay(QSize size) {
     // -displayfd 1: the server writes the display number it chose to its standard output
     // once it accepts clients.
-    server_.start(QStringLiteral("Xvfb"),
-                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                   QStringLiteral("0"),
-                   QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()),
-                   QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    server_.start(
+        QStringLiteral("Xvfb"),
+        {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+         QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()),
+         QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     if (!server_.waitForStarted(5000)) {
         return;
     }

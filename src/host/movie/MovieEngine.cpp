@@ -22,8 +22,14 @@ void RegisterMovieModule() {
 
 }  // namespace
 
+void UseQuickRenderer(QuickRenderer renderer) {
+    QQuickWindow::setGraphicsApi(renderer == QuickRenderer::OpenGL
+                                     ? QSGRendererInterface::OpenGL
+                                     : QSGRendererInterface::Software);
+}
+
 void UseSoftwareQuickRenderer() {
-    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    UseQuickRenderer(QuickRenderer::Software);
 }
 
 std::shared_ptr<QQmlEngine> SharedMovieEngine() {

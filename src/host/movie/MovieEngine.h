@@ -7,6 +7,12 @@ class QQmlEngine;
 
 namespace xuehai {
 
+// The two ways Qt Quick can draw the movies.
+enum class QuickRenderer { Software, OpenGL };
+
+// Makes Qt Quick draw with the given renderer; call it before any movie control exists.
+void UseQuickRenderer(QuickRenderer renderer);
+
 // Makes Qt Quick draw with its software renderer. Call it before the application object
 // exists: only then can ordinary widgets lie over a transparent movie and keep working.
 void UseSoftwareQuickRenderer();

@@ -10,6 +10,7 @@
 #include "host/movie/Clip.h"
 #include "host/movie/CommandQueue.h"
 #include "host/movie/MovieEngine.h"
+#include "host/movie/MovieSight.h"
 #include "host/movie/MovieStage.h"
 
 namespace xuehai {
@@ -38,7 +39,8 @@ TShockwaveFlash::TShockwaveFlash(std::shared_ptr<QQmlEngine> engine, const Movie
       stage_(new MovieStage(
           *engine_, quickWindow()->contentItem(),
           [this](const QString& command, const QString& args) { commands_->Raise(command, args); },
-          this)) {
+          this)),
+      sight_(new MovieSight(*this, [this](bool seen) { SightChanged(seen); })) {
     setObjectName(Text(settings.name));
     setFocusPolicy(Qt::StrongFocus);
     setClearColor(settings.windowMode == WindowMode::Transparent ? QColor(Qt::transparent)
@@ -57,6 +59,34 @@ TShockwaveFlash::~TShockwaveFlash() {
     delete stage_;
 }
 
+void TShockwaveFlash::SightChanged(bool seen) {
+    if (seen) {
+        unseen_.Release();
+    } else {
+        unseen_.Hold(quickWindow()->contentItem());
+    }
+}
+
+void TShockwaveFlash::HideClip(Clip& clip, bool hidden) {
+    if (hidden) {
+        std::unique_ptr<AnimationPause>& pause = hiddenClips_[&clip];
+        if (!pause) {
+            pause = std::make_unique<AnimationPause>();
+            connect(&clip, &QObject::destroyed, this,
+                    [this, key = &clip] { hiddenClips_.erase(key); });
+        }
+        pause->Hold(&clip);
+        return;
+    }
+    if (const auto found = hiddenClips_.find(&clip); found != hiddenClips_.end()) {
+        found->second->Release();
+        // Shown in a control no one sees: it waits with the rest.
+        if (!sight_->Seen()) {
+            unseen_.Hold(&clip);
+        }
+    }
+}
+
 void TShockwaveFlash::Deliver(const QString& command, const QString& args) {
     // A copy: the handler may replace OnFSCommand while it runs.
     const auto handler = OnFSCommand;
@@ -69,6 +99,9 @@ void TShockwaveFlash::SetMovie(const std::string& path) {
     const std::filesystem::path file = ResolveGamePath(path);
     stage_->UnloadAll();
     stage_->Load(0, file);
+    if (!sight_->Seen()) {
+        unseen_.Hold(stage_->LevelRoot(0));
+    }
 }
 
 void TShockwaveFlash::LoadMovie(int layer, const std::string& url) {
@@ -81,6 +114,9 @@ void TShockwaveFlash::LoadMovie(int layer, const std::string& url) {
         return;
     }
     stage_->Load(layer, ResolveGamePath(url));
+    if (!sight_->Seen()) {
+        unseen_.Hold(stage_->LevelRoot(layer));
+    }
 }
 
 void TShockwaveFlash::SetVariable(const std::string& name, const std::string& value) {
@@ -125,6 +161,7 @@ void TShockwaveFlash::TSetProperty(const std::string& target, int property,
         return;
     }
     clip->setVisible(number != 0);
+    HideClip(*clip, number == 0);
 }
 
 void TShockwaveFlash::SetScaleMode(ScaleMode mode) {

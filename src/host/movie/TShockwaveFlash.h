@@ -3,10 +3,12 @@
 
 #include <QQuickWidget>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "host/MovieControl.h"
+#include "host/movie/AnimationPause.h"
 #include "host/movie/StageMapping.h"
 
 class QQmlEngine;
@@ -15,6 +17,7 @@ namespace xuehai {
 
 class Clip;
 class CommandQueue;
+class MovieSight;
 class MovieStage;
 
 // The movie control the screens place on their forms: plays QML movies in levels over one
@@ -52,10 +55,16 @@ private:
     TShockwaveFlash(std::shared_ptr<QQmlEngine> engine, const MovieSettings& settings,
                     QWidget* parent, ErrorShower showError);
     void Deliver(const QString& command, const QString& args);
+    // The movies hold still while no one can see them, and hidden clips while hidden.
+    void SightChanged(bool seen);
+    void HideClip(Clip& clip, bool hidden);
 
     std::shared_ptr<QQmlEngine> engine_;
     CommandQueue* commands_;
     MovieStage* stage_;
+    MovieSight* sight_;
+    AnimationPause unseen_;
+    std::map<Clip*, std::unique_ptr<AnimationPause>> hiddenClips_;
 };
 
 }  // namespace xuehai

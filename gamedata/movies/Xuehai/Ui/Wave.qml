@@ -29,12 +29,24 @@ Item {
     // The slide moves in whole pixels: a slow wave then changes only a few times a
     // second, which spares the software renderer most repaints.
     property real slide: 0
+    // Only the crests move; the water below them stands still, so a slide repaints a
+    // thin strip and not the whole band.
+    readonly property int crestHeight: Math.ceil(crest * 2.2) + 2
+
+    Rectangle {
+        y: wave.crestHeight
+        width: wave.width
+        height: Math.max(0, wave.height - y)
+        color: wave.color
+    }
 
     Shape {
         id: band
         x: Math.round(wave.slide)
         width: wave.width + wave.length * 2
-        height: wave.height
+        height: Math.min(wave.crestHeight, wave.height)
+        // Drawn once into an image that slides, instead of filling the curve each frame.
+        layer.enabled: true
         ShapePath {
             fillColor: wave.color
             strokeColor: "transparent"
