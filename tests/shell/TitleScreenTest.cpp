@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include "ScreenRecorder.h"
@@ -116,6 +119,25 @@ TEST_F(TitleScreen, ClosingTheTitleWindowEndsTheRun) {
     title->close();
     EXPECT_TRUE(platform_.Terminated());
     EXPECT_THAT(login_.Shown(), IsEmpty());
+}
+
+// The window system tells of the new screen size a moment after the switch was made.
+void ReportScreenSize(QSize size) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect geometry(screen->geometry().topLeft(), size);
+    QWindowSystemInterface::handleScreenGeometryChange(screen, geometry, geometry);
+    QCoreApplication::processEvents();
+}
+
+TEST_F(TitleScreen, IsCentredOnTheScreenInForceAfterTheSwitch) {
+    const QSize before = QGuiApplication::primaryScreen()->geometry().size();
+    ReportScreenSize({1024, 768});
+    auto title = Start({1024, 768});
+    title->show();
+    EXPECT_EQ(title->geometry(), QRect(114, 109, 796, 549));
+    ReportScreenSize({800, 600});
+    EXPECT_EQ(title->geometry(), QRect(2, 25, 796, 549));
+    ReportScreenSize(before);
 }
 
 TEST_F(TitleScreen, AWindowCloseAfterTheSwitchGivesTheDesktopItsModeBack) {
