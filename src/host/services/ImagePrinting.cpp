@@ -16,6 +16,10 @@ QRect PrintedImageRect(QSize imageSize, int sourceDpi, int pageDpiX, int pageDpi
     return QRect(0, 0, scaled(imageSize.width(), pageDpiX), scaled(imageSize.height(), pageDpiY));
 }
 
+QRect PrintedImageRect(const QImage& image, int sourceDpi, int pageDpiX, int pageDpiY) {
+    return PrintedImageRect(image.deviceIndependentSize().toSize(), sourceDpi, pageDpiX, pageDpiY);
+}
+
 void PrintImageOn(QPrinter& printer, const QImage& image, int sourceDpi) {
     if (sourceDpi <= 0) {
         throw Error("Cannot print a picture of " + std::to_string(sourceDpi) + " dots per inch");
@@ -26,8 +30,7 @@ void PrintImageOn(QPrinter& printer, const QImage& image, int sourceDpi) {
                     "' could not start printing");
     }
     painter.drawImage(
-        PrintedImageRect(image.size(), sourceDpi, printer.logicalDpiX(), printer.logicalDpiY()),
-        image);
+        PrintedImageRect(image, sourceDpi, printer.logicalDpiX(), printer.logicalDpiY()), image);
     if (!painter.end()) {
         throw Error("The printer '" + printer.printerName().toStdString() +
                     "' could not finish printing");

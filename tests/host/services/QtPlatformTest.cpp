@@ -5,12 +5,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QLineEdit>
 #include <QTimer>
 #include <functional>
 
@@ -126,6 +126,15 @@ TEST_F(Capture, FallsBackToTheWindowWhereTheScreenCannotBeGrabbed) {
 TEST(Printing, ScalesByPageDpiOverSourceDpiFromTheTopLeft) {
     EXPECT_EQ(PrintedImageRect(QSize(800, 600), 96, 600, 1200), QRect(0, 0, 5000, 7500));
     EXPECT_EQ(PrintedImageRect(QSize(794, 547), 96, 300, 300), QRect(0, 0, 2481, 1709));
+}
+
+TEST(Printing, APictureOfScaledScreensPrintsAtTheScreensSize) {
+    // The report grabbed where the game's 800 x 600 picture is shown 1.8 times as large.
+    QImage report(1429, 985, QImage::Format_RGB32);
+    report.setDevicePixelRatio(1.8);
+    EXPECT_EQ(PrintedImageRect(report, 96, 300, 300), QRect(0, 0, 2481, 1709));
+    QImage plain(794, 547, QImage::Format_RGB32);
+    EXPECT_EQ(PrintedImageRect(plain, 96, 300, 300), QRect(0, 0, 2481, 1709));
 }
 
 TEST(Printing, PrintsOnePage) {
