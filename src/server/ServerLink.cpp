@@ -150,12 +150,12 @@ void ServerLink::EnsureConnected() {
                           "下一步会重新连接。");
 }
 
-PGresult* ServerLink::Exec(std::string_view sql, const std::vector<std::string>& parameters) {
+PGresult* ServerLink::Exec(std::string_view sql, const Parameters& parameters) {
     const std::string text(sql);
     std::vector<const char*> values;
     values.reserve(parameters.size());
-    for (const std::string& parameter : parameters) {
-        values.push_back(parameter.c_str());
+    for (const std::optional<std::string>& parameter : parameters) {
+        values.push_back(parameter ? parameter->c_str() : nullptr);
     }
     PGresult* result = PQexecParams(conn_, text.c_str(), static_cast<int>(values.size()), nullptr,
                                     values.data(), nullptr, nullptr, 0);
@@ -180,7 +180,7 @@ void ServerLink::UseSchema(const std::string& schema) {
     schema_ = schema;
 }
 
-SqlRows ServerLink::Run(std::string_view sql, const std::vector<std::string>& parameters,
+SqlRows ServerLink::Run(std::string_view sql, const Parameters& parameters,
                         const std::string& schema) {
     EnsureConnected();
     UseSchema(schema);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,10 +31,12 @@ public:
     ServerLink(const ServerLink&) = delete;
     ServerLink& operator=(const ServerLink&) = delete;
 
-    // Runs one statement with the given parameters ($1, $2, ... as text), in schema when it
-    // is not empty. Throws DatabaseError with the server's message, ServerLostError when the
-    // connection broke.
-    SqlRows Run(std::string_view sql, const std::vector<std::string>& parameters = {},
+    // Parameters of a statement, $1, $2, ... as text; nothing for NULL.
+    using Parameters = std::vector<std::optional<std::string>>;
+
+    // Runs one statement with the given parameters, in schema when it is not empty. Throws
+    // DatabaseError with the server's message, ServerLostError when the connection broke.
+    SqlRows Run(std::string_view sql, const Parameters& parameters = {},
                 const std::string& schema = {});
 
     // Transactions nest: the outermost Begin starts one, and it is committed when every
@@ -52,7 +55,7 @@ private:
     void Connect();
     void EnsureConnected();
     void UseSchema(const std::string& schema);
-    pg_result* Exec(std::string_view sql, const std::vector<std::string>& parameters);
+    pg_result* Exec(std::string_view sql, const Parameters& parameters);
     [[noreturn]] void Lost();
 
     std::string connInfo_;

@@ -36,7 +36,8 @@ const std::vector<std::string>& Layout(DatabaseKind kind) {
         "CREATE INDEX CQContByType ON CQCont (CQTypeID)",
         "CREATE TABLE CQScore (CQTypeID integer NOT NULL, CQScoreLow integer, "
         "CQScoreHigh integer, CQResult text)",
-        "CREATE INDEX CQScoreByType ON CQScore (CQTypeID)"};
+        "CREATE INDEX CQScoreByType ON CQScore (CQTypeID)",
+        "CREATE TABLE CQTitle (Title text NOT NULL)"};
     switch (kind) {
         case DatabaseKind::PlayerRecords:
             return records;
@@ -108,6 +109,9 @@ std::string GameFileKey(const std::string& gamePath, const std::string& programF
 }
 
 void CreateRegistry(ServerLink& link) {
+    if (RegistryExists(link)) {
+        return;
+    }
     link.Run("CREATE SCHEMA IF NOT EXISTS xuehai");
     link.Run(
         "CREATE TABLE IF NOT EXISTS xuehai.gamefile (id serial PRIMARY KEY, "
@@ -176,7 +180,7 @@ std::vector<std::string> TablesOf(DatabaseKind kind) {
         case DatabaseKind::Questionnaire:
             break;
     }
-    return {"CQType", "CQCont", "CQScore"};
+    return {"CQType", "CQCont", "CQScore", "CQTitle"};
 }
 
 std::string KindName(DatabaseKind kind) {

@@ -46,7 +46,8 @@ std::vector<ServerFile> ListServerFiles(ServerLink& link);
 // transaction. Throws DatabaseError when the key is taken.
 ServerFile CreateServerFile(ServerLink& link, const std::string& path, DatabaseKind kind);
 
-// The tables of a kind, as the game names them.
+// The tables of a kind, as the game names them (a character test's CQTitle holds its title
+// for the tools; the game never reads it).
 std::vector<std::string> TablesOf(DatabaseKind kind);
 
 // "PlayerRecords", "QuestionBank", "Questionnaire" and back.

@@ -35,6 +35,7 @@ std::vector<Command> BankCommands();           // build, dump
 std::vector<Command> InspectionCommands();     // check, decode, stats
 std::vector<Command> QuestionnaireCommands();  // questionnaire build, questionnaire dump
 std::vector<Command> RecordsCommands();        // records init
+std::vector<Command> ServerCommands();         // server init, server dump, server roles
 
 // The whole file; throws ToolError (kExitFile) when it cannot be read.
 std::string ReadTextFile(const std::filesystem::path& path);

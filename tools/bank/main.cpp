@@ -15,7 +15,8 @@ constexpr const char* kProgram = "xuehai-bank";
 
 std::vector<Command> AllCommands() {
     std::vector<Command> all;
-    for (auto part : {BankCommands, InspectionCommands, QuestionnaireCommands, RecordsCommands}) {
+    for (auto part : {BankCommands, InspectionCommands, QuestionnaireCommands, RecordsCommands,
+                      ServerCommands}) {
         for (Command& command : part()) {
             all.push_back(std::move(command));
         }
