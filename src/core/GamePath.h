@@ -7,9 +7,10 @@
 namespace xuehai {
 
 // Turns a path as the game writes it into a file of the game folder:
-//  - backslashes separate components;
-//  - the program folder prefix is taken off; any other absolute path, and any "..",
-//    throws PathError, so a movie variable can never reach a file outside the game folder;
+//  - the program folder prefix is taken off; in the rest backslashes separate components;
+//  - any other absolute path, any "..", and a path that a symbolic link leads out of the
+//    folder throw PathError, so a movie variable can never reach a file outside the game
+//    folder;
 //  - a bare or relative name is taken inside the game folder, wherever the program was
 //    started from;
 //  - each component is matched without regard to ASCII letter case when the exact name

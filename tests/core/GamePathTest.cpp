@@ -52,5 +52,41 @@ TEST_F(GamePath, NoPathLeavesTheGameFolder) {
     EXPECT_THROW(ResolveGamePath(folder_.string() + "x/a.dat"), PathError);
 }
 
+TEST_F(GamePath, SymbolicLinksCountByWhereTheyLead) {
+    const std::filesystem::path outside = folder_.string() + "-outside";
+    std::filesystem::create_directories(outside);
+    std::ofstream(outside / "secret.dat") << "x";
+    std::filesystem::create_symlink(outside / "secret.dat", folder_ / "Save" / "link.dat");
+    std::filesystem::create_directory_symlink(outside, folder_ / "Data" / "Out");
+    std::filesystem::create_directory_symlink(folder_ / "Save", folder_ / "Data" / "Saves");
+    EXPECT_THROW(ResolveGamePath("Save\\link.dat"), PathError);
+    EXPECT_THROW(ResolveGamePath("data\\out\\secret.dat"), PathError);
+    EXPECT_THROW(ResolveGamePath("Data\\Out\\missing.dat"), PathError);
+    EXPECT_EQ(ResolveGamePath("Data\\Saves\\userinfo.dat"),
+              folder_ / "Data" / "Saves" / "userinfo.dat");
+    std::filesystem::remove_all(outside);
+}
+
+TEST_F(GamePath, AGameFolderReachedThroughALinkStillHoldsItsFiles) {
+    const std::filesystem::path link = folder_.string() + "-link";
+    std::filesystem::create_directory_symlink(folder_, link);
+    SetProgramFolder(link);
+    EXPECT_EQ(ResolveGamePath(ProgramFolder() + "Save\\userinfo.dat"),
+              link / "Save" / "userinfo.dat");
+    std::filesystem::remove(link);
+}
+
+// A folder name is the system's own: a backslash in it is a letter, not a separator.
+TEST_F(GamePath, BackslashesInTheFolderNameStayLetters) {
+    const std::filesystem::path odd = folder_ / "a\\b";
+    std::filesystem::create_directories(odd / "Save");
+    std::ofstream(odd / "Save" / "userinfo.dat") << "x";
+    SetProgramFolder(odd);
+    EXPECT_EQ(ResolveGamePath(ProgramFolder() + "save\\userinfo.dat"),
+              odd / "Save" / "userinfo.dat");
+    EXPECT_EQ(ResolveGamePath("Save\\userinfo.dat"), odd / "Save" / "userinfo.dat");
+    EXPECT_THROW(ResolveGamePath("\\etc\\passwd"), PathError);
+}
+
 }  // namespace
 }  // namespace xuehai
