@@ -30,6 +30,13 @@ public:
     using Error::Error;
 };
 
+// Another program kept a game database file locked for longer than the game waits. A command
+// that was to write has saved nothing: every file it had begun to change was rolled back.
+class RecordsLockedError : public DatabaseError {
+public:
+    using DatabaseError::DatabaseError;
+};
+
 // The music player could not do what it was asked.
 class MediaError : public Error {
 public:

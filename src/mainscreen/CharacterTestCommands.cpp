@@ -5,9 +5,11 @@
 
 #include "core/IntegerText.h"
 #include "mainscreen/ListItem.h"
+#include "mainscreen/LockedRecords.h"
 #include "mainscreen/MainScreenGlobals.h"
 #include "mainscreen/MapPaths.h"
 #include "mainscreen/TForm1.h"
+#include "store/CommandTransaction.h"
 #include "store/GameRandom.h"
 
 namespace xuehai {
@@ -18,9 +20,16 @@ void TForm1::Qmap(const std::string& test) {
     // The earlier test is over even when this one cannot be opened.
     IQ.reset();
     lastOptions_.clear();
-    IQ = std::make_unique<TIQ>(TestDataPath(test));
+    int types = 0;
+    ExplainLockedRecords(
+        "这个性格测试现在打不开：它的文件正被另一个程序占用。"
+        "请关掉那个程序，然后再选一次这个测试。",
+        [&] {
+            CommandTransaction command;
+            IQ = std::make_unique<TIQ>(TestDataPath(test));
+            types = std::max(IQ->GetTypeCount(), 0);
+        });
     Randomize();
-    const int types = std::max(IQ->GetTypeCount(), 0);
     TestType = static_cast<int>(Random(static_cast<std::uint32_t>(types))) + 1;
     FlashBack_->GotoFrame(1);
 }
@@ -30,7 +39,14 @@ void TForm1::QRequest() {
     if (!IQ) {
         return;
     }
-    const std::vector<std::string> item = IQ->LoadTestQuestions(TestType);
+    std::vector<std::string> item;
+    ExplainLockedRecords(
+        "性格测试的下一道题现在读不出来：测试的文件正被另一个程序占用。"
+        "请关掉那个程序，然后重新选这个测试。",
+        [&] {
+            CommandTransaction command;
+            item = IQ->LoadTestQuestions(TestType);
+        });
     if (ListItem(item, 0) != "NULL") {
         MainFlash_->SetVariable("_level1.Qstn", ListItem(item, 0));
         MainFlash_->SetVariable("_level1.answ1", ListItem(item, 1));
@@ -44,7 +60,15 @@ void TForm1::QRequest() {
         return;
     }
     const int total = StrToInt(MainFlash_->GetVariable("_level1.Score"));
-    MainFlash_->SetVariable("_level1.judge", IQ->GetResult(TestType, total));
+    std::string judgement;
+    ExplainLockedRecords(
+        "性格测试的评价现在读不出来：测试的文件正被另一个程序占用。"
+        "请关掉那个程序，然后重新选这个测试。",
+        [&] {
+            CommandTransaction command;
+            judgement = IQ->GetResult(TestType, total);
+        });
+    MainFlash_->SetVariable("_level1.judge", judgement);
     MainFlash_->TSetProperty("_level1.Mcjudge", 7, "1");
 }
 

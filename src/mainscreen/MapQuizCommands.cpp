@@ -9,9 +9,11 @@
 #include "core/ProgramFolder.h"
 #include "mainscreen/CompletionFigure.h"
 #include "mainscreen/ListItem.h"
+#include "mainscreen/LockedRecords.h"
 #include "mainscreen/MainScreenGlobals.h"
 #include "mainscreen/MapPaths.h"
 #include "mainscreen/TForm1.h"
+#include "store/CommandTransaction.h"
 #include "store/TQADataBase.h"
 
 namespace xuehai {
@@ -28,6 +30,20 @@ TuserInfo& PlayerRecords() {
         throw Error("The player records are not open");
     }
     return *UserRecords;
+}
+
+// The player's score changes by the points, or, should the records be locked, not at all.
+void CountPoints(std::int32_t points) {
+    ExplainLockedRecords(
+        "这局小游戏的得分没有记下来：游戏的记录文件正被另一个程序占用。"
+        "请关掉那个程序，然后再玩一局。",
+        [&] {
+            CommandTransaction command;
+            TuserInfo& records = PlayerRecords();
+            command.Write(records.Database());
+            records.AddScore(CurrentUserName, points);
+            command.Commit();
+        });
 }
 
 }  // namespace
@@ -84,16 +100,27 @@ void TForm1::Request(const std::string& subject) {
     MusicLoop = true;
 }
 
+// The answer counts in the bank's statistics and in the player records, or in neither.
 void TForm1::CountAnswer(const std::string& subject, const std::string& questionId, bool right) {
-    TQADataBase bank(SubjectBankPath(subject));
-    bank.RecordAnswer(MainFlash_->GetVariable("_level0.name"), questionId, right ? 1 : -1);
-    TuserInfo& records = PlayerRecords();
-    records.AddScore(CurrentUserName, right ? kRightPoints : kWrongPoints);
-    if (right) {
-        records.SetUserRight(records.GetUserRight() + 1);
-    } else {
-        records.SetUserWrong(records.GetUserWrong() + 1);
-    }
+    const std::string player = MainFlash_->GetVariable("_level0.name");
+    ExplainLockedRecords(
+        "这道题的答案没有记下来：游戏的记录文件正被另一个程序占用。"
+        "请关掉那个程序，然后接着答下一道题。",
+        [&] {
+            CommandTransaction command;
+            TQADataBase bank(SubjectBankPath(subject));
+            TuserInfo& records = PlayerRecords();
+            command.Write(bank.Database());
+            command.Write(records.Database());
+            bank.RecordAnswer(player, questionId, right ? 1 : -1);
+            records.AddScore(CurrentUserName, right ? kRightPoints : kWrongPoints);
+            if (right) {
+                records.SetUserRight(records.GetUserRight() + 1);
+            } else {
+                records.SetUserWrong(records.GetUserWrong() + 1);
+            }
+            command.Commit();
+        });
 }
 
 void TForm1::Rollover(const std::string& subject) {
@@ -129,11 +156,11 @@ void TForm1::PigLose(const std::string& points) {
     if (lost == std::numeric_limits<std::int32_t>::min()) {
         throw ConversionError("'" + points + "' is not a valid number of points");
     }
-    PlayerRecords().AddScore(CurrentUserName, -lost);
+    CountPoints(-lost);
 }
 
 void TForm1::PigWin(const std::string& points) {
-    PlayerRecords().AddScore(CurrentUserName, StrToInt(points));
+    CountPoints(StrToInt(points));
 }
 
 void TForm1::Exits(const std::string& subject) {

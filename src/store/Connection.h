@@ -5,12 +5,17 @@
 #include <string>
 #include <string_view>
 
+#include "HandlePool.h"
+
 struct sqlite3;
 
 namespace xuehai {
 
-// One open database file of the game. Every statement commits as it runs; there are no
-// transactions. Several connections to one file may be alive at once.
+class CommandTransaction;
+
+// One open database file of the game. Every statement commits as it runs, unless the
+// connection is joined to a CommandTransaction. Several connections to one file may be alive
+// at once.
 class Connection {
 public:
     // Opens the file that the game's connection string names (see ConnectionString.h).
@@ -23,28 +28,40 @@ public:
     // Opens a database file by its real path, for tools that work outside a game folder.
     Connection(const std::filesystem::path& file, std::string_view password);
 
+    // A connection still joined to a command rolls its file back.
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
     // Runs one statement; rows it returns are ignored. Throws DatabaseError with the
-    // engine's message, the statement and the file.
+    // engine's message, the statement and the file (RecordsLockedError for a lock).
     void Execute(std::string_view sql);
 
     const std::filesystem::path& File() const { return file_; }
 
-    // For Query: the engine handle, and the failure of a statement on it.
+    // For Query and Statement: the engine handle, the failure of a statement on it, and
+    // whether a statement failed since the connection joined its command (then no further
+    // statement runs on it until the command rolls back).
     sqlite3* Handle() const { return db_; }
     [[noreturn]] void Fail(std::string_view sql) const;
+    bool StatementFailed() const { return failed_; }
 
 private:
-    bool TakeIdleHandle();
+    friend class CommandTransaction;
+    void Begin(CommandTransaction& command);
+    void Commit();
+    void RollBack() noexcept;
+
+    void Locate();
     void Open();
 
-    std::string key_;  // how the caller named the file, with the folder it was named in
+    FileKey key_;
     std::filesystem::path file_;
     std::string password_;
     sqlite3* db_ = nullptr;
+    CommandTransaction* command_ = nullptr;
+    // Set by Fail, which reports and so is const; cleared when the command ends.
+    mutable bool failed_ = false;
 };
 
 // Closes the idle engine handles the store keeps for reuse. Call it before deleting or

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "EngineFailure.h"
 #include "core/Errors.h"
 
 namespace xuehai {
@@ -32,16 +33,16 @@ void CheckFileIdentity(sqlite3* db, const std::filesystem::path& file, std::stri
         if (sqlite3_errmsg(db) == std::string("no such table: ") + std::string(IdentityTable)) {
             NotAGameFile(file, "it has no " + std::string(IdentityTable) + " table");
         }
-        throw DatabaseError("cannot read database file '" + file.string() +
-                            "': " + sqlite3_errmsg(db));
+        ThrowEngineFailure(
+            db, "cannot read database file '" + file.string() + "': " + sqlite3_errmsg(db));
     }
     const int stepped = sqlite3_step(statement.get());
     if (stepped == SQLITE_DONE) {
         NotAGameFile(file, "its " + std::string(IdentityTable) + " table is empty");
     }
     if (stepped != SQLITE_ROW) {
-        throw DatabaseError("cannot read database file '" + file.string() +
-                            "': " + sqlite3_errmsg(db));
+        ThrowEngineFailure(
+            db, "cannot read database file '" + file.string() + "': " + sqlite3_errmsg(db));
     }
     const auto* stored = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 0));
     if (stored == nullptr || std::string_view(stored) != password) {

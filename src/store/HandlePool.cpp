@@ -16,36 +16,36 @@ HandlePool::~HandlePool() {
     CloseAll();
 }
 
-HandlePool::Handle HandlePool::Take(const std::string& key, const std::string& password) {
+sqlite3* HandlePool::Take(const FileKey& file, const std::string& password) {
     for (;;) {
         auto it = std::find_if(idle_.rbegin(), idle_.rend(), [&](const Idle& idle) {
-            return idle.key == key && idle.password == password;
+            return idle.file == file && idle.password == password;
         });
         if (it == idle_.rend()) {
-            return {};
+            return nullptr;
         }
-        Handle handle = std::move(it->handle);
+        sqlite3* db = it->db;
         idle_.erase(std::next(it).base());
         int moved = 0;
-        if (sqlite3_file_control(handle.db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
+        if (sqlite3_file_control(db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
             moved == 0) {
-            return handle;
+            return db;
         }
-        sqlite3_close_v2(handle.db);
+        sqlite3_close_v2(db);
     }
 }
 
-void HandlePool::Give(const std::string& key, const std::string& password, Handle handle) {
+void HandlePool::Give(const FileKey& file, const std::string& password, sqlite3* db) {
     if (idle_.size() == Capacity) {
-        sqlite3_close_v2(idle_.front().handle.db);
+        sqlite3_close_v2(idle_.front().db);
         idle_.erase(idle_.begin());
     }
-    idle_.push_back(Idle{key, password, std::move(handle)});
+    idle_.push_back(Idle{file, password, db});
 }
 
 void HandlePool::CloseAll() {
     for (const Idle& idle : idle_) {
-        sqlite3_close_v2(idle.handle.db);
+        sqlite3_close_v2(idle.db);
     }
     idle_.clear();
 }

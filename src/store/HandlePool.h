@@ -2,7 +2,7 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,12 +10,19 @@ struct sqlite3;
 
 namespace xuehai {
 
+// A file by what it is rather than how a caller spells it: two spellings of one file (other
+// letter case, a link, "./") give one key.
+struct FileKey {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FileKey&) const = default;
+};
+
 // The screens open a question bank for every movie command. Opening SQLite afresh each time
 // costs a schema read, and closing the last handle of a WAL file forces a checkpoint with
 // two disk flushes, over a millisecond per answer. So a released handle waits here, idle,
-// and the next connection that names the file the same way, with the same password, takes
-// it over without resolving the path again. An idle handle holds no statement and no
-// transaction, so it locks nothing.
+// and the next connection to the same file with the same password takes it over. An idle
+// handle holds no statement and no transaction, so it locks nothing.
 class HandlePool {
 public:
     static HandlePool& Instance();
@@ -24,18 +31,12 @@ public:
     HandlePool(const HandlePool&) = delete;
     HandlePool& operator=(const HandlePool&) = delete;
 
-    struct Handle {
-        sqlite3* db = nullptr;
-        std::filesystem::path file;  // the file db was opened on
-    };
-
-    // An idle handle for the file named by key (the caller's spelling) and password, or
-    // one with a null db. A handle whose file has been renamed or deleted since it was
-    // opened is closed instead of handed out.
-    Handle Take(const std::string& key, const std::string& password);
+    // An idle handle for the file and password, or null. A handle whose file has been renamed
+    // or deleted since it was opened is closed instead of handed out.
+    sqlite3* Take(const FileKey& file, const std::string& password);
 
     // Keeps the handle for reuse, closing the longest-idle one when the pool is full.
-    void Give(const std::string& key, const std::string& password, Handle handle);
+    void Give(const FileKey& file, const std::string& password, sqlite3* db);
 
     // Closes every idle handle (each close checkpoints its file).
     void CloseAll();
@@ -44,9 +45,9 @@ private:
     HandlePool() = default;
 
     struct Idle {
-        std::string key;
+        FileKey file;
         std::string password;
-        Handle handle;
+        sqlite3* db;
     };
     // The progress report reads sixteen banks and the player records in one go.
     static constexpr std::size_t Capacity = 24;

@@ -31,6 +31,9 @@ public:
     // "Wancheng": completed share of the bank; "Zhengque": share of right answers; else 0.
     double GetRate(const std::string& selector, const std::string& name);
 
+    // The file's connection, for a command that joins it to a CommandTransaction.
+    Connection& Database() { return *connection_; }
+
 private:
     // The nine texts of the current row of query_, drawn as number id.
     std::vector<std::string> QuestionList(std::uint32_t id);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TuserInfo.h"
 
-
 #include "Connection.h"
 #include "ConnectionString.h"
 #include "Query.h"

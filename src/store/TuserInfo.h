@@ -33,6 +33,9 @@ public:
     std::int32_t GetUserWrong();
     void SetUserWrong(std::int32_t value);
 
+    // The file's connection, for a command that joins it to a CommandTransaction.
+    Connection& Database() { return *connection_; }
+
 private:
     // UserRight or UserWrong of ActiveUser: 0 when it cannot be read; a failed write is
     // ignored.

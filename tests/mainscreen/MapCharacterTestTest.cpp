@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Character tests on the map: opening a test, its items one by one, the evaluation.
+#include <QElapsedTimer>
 #include <set>
 
 #include "MapScreenTest.h"
+#include "SqlProbe.h"
 #include "mainscreen/MainScreenGlobals.h"
+#include "store/Connection.h"
 #include "store/GameRandom.h"
 
 namespace xuehai::test {
@@ -145,6 +148,17 @@ TEST_F(MapCharacterTest, TestWithoutTypesStillUsesTypeOne) {
     Raise("Qmap", "", "004");
     EXPECT_THAT(Errors(), IsEmpty());
     EXPECT_EQ(TestType, 1);
+}
+
+TEST_F(MapCharacterTest, ATestKeptLockedByAnotherProgramIsReportedWithinTheBudget) {
+    ReleaseIdleConnections();
+    testing::ForeignLock lock(Folder() + "data/q/q001/q.dat",
+                              testing::ForeignLock::Kind::Exclusive);
+    QElapsedTimer clock;
+    clock.start();
+    Raise("Qmap");
+    EXPECT_LT(clock.elapsed(), 2600);
+    EXPECT_THAT(Errors(), ElementsAre(HasSubstr("性格测试现在打不开")));
 }
 
 }  // namespace xuehai::test

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The mini-game on the map: loading it and the points it reports.
+#include <QElapsedTimer>
+
 #include "MapScreenTest.h"
+#include "SqlProbe.h"
 
 namespace xuehai::test {
 
@@ -42,6 +45,18 @@ TEST_F(MapMiniGame, PointsThatAreNoIntegerShowTheConversionErrorAndChangeNothing
     Raise("PigLose", "-2147483648");
     EXPECT_THAT(Errors(), ElementsAre(HasSubstr("not a valid number of points")));
     EXPECT_EQ(Player("UserScore"), "100");
+}
+
+TEST_F(MapMiniGame, PointsWhileTheRecordsAreLockedAreReportedAsNotSaved) {
+    {
+        testing::ForeignLock lock(Folder() + "Save/userinfo.dat",
+                                  testing::ForeignLock::Kind::Write);
+        Raise("PigWin", "30");
+        EXPECT_THAT(Errors(), ElementsAre(HasSubstr("得分没有记下来")));
+    }
+    EXPECT_EQ(Player("UserScore"), "100");
+    Raise("PigLose", "30");
+    EXPECT_EQ(Player("UserScore"), "70");
 }
 
 }  // namespace xuehai::test

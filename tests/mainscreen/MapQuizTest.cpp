@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Subject quizzes on the map: questions, answers, completion figures, entering and leaving.
+#include <QElapsedTimer>
+
 #include "MapScreenTest.h"
+#include "SqlProbe.h"
 
 namespace xuehai::test {
 
@@ -215,5 +218,33 @@ INSTANTIATE_TEST_SUITE_P(Fractions, MapCompletionFigure,
                                            FigureCase{3, 1, "33", "333"},
                                            FigureCase{4, 4, "100", "1000"},
                                            FigureCase{0, 0, "0", "0"}));
+
+// Another program writing the player records: the player is told within about two seconds,
+// the answer counts nowhere, and the first answer after the lock counts everywhere.
+TEST_F(MapQuiz, AnswerWhileTheRecordsAreLockedCountsInNeitherFileAndTheNextCounts) {
+    MakeBank("001", 3);
+    Screen();
+    MainFlash().Preset("_level0.name", kPlayer);
+    MainFlash().Preset("_level0.QAID", "2");
+    const std::string bank = "Data/Qut001/001.dat";
+    {
+        testing::ForeignLock lock(Folder() + "Save/userinfo.dat",
+                                  testing::ForeignLock::Kind::Write);
+        QElapsedTimer clock;
+        clock.start();
+        Raise("right");
+        EXPECT_LT(clock.elapsed(), 2600);
+        EXPECT_THAT(Errors(), ElementsAre(HasSubstr("这道题的答案没有记下来")));
+        EXPECT_EQ(Value(bank, "Count(*)", "[User-Question]"), "0");
+        EXPECT_EQ(Value(bank, "Count(*)", "UserStats"), "0");
+    }
+    EXPECT_EQ(Player("UserScore"), "100");
+    EXPECT_EQ(Player("UserRight"), "0");
+    Raise("right");
+    EXPECT_THAT(Errors(), IsEmpty());
+    EXPECT_EQ(Player("UserScore"), "110");
+    EXPECT_EQ(Player("UserRight"), "1");
+    EXPECT_EQ(Value(bank, "UserRight", "UserStats"), "1");
+}
 
 }  // namespace xuehai::test

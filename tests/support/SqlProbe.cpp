@@ -36,4 +36,41 @@ void SqlRun(const std::filesystem::path& file, const std::string& sql) {
     sqlite3_close_v2(db);
 }
 
+ForeignLock::ForeignLock(const std::filesystem::path& file, Kind kind) {
+    if (sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        ADD_FAILURE() << file << ": " << sqlite3_errmsg(db_);
+        return;
+    }
+    const char* sql = kind == Kind::Write ? "BEGIN IMMEDIATE"
+                                          : "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; "
+                                            "CREATE TABLE IF NOT EXISTS ForeignMark(x); COMMIT";
+    char* error = nullptr;
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, &error) != SQLITE_OK) {
+        ADD_FAILURE() << sql << ": " << (error != nullptr ? error : "");
+        sqlite3_free(error);
+    }
+}
+
+ForeignLock::~ForeignLock() {
+    Release();
+}
+
+void ForeignLock::Release() {
+    if (releaser_.joinable()) {
+        releaser_.join();
+    }
+    sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+void ForeignLock::ReleaseAfter(std::chrono::milliseconds delay) {
+    releaser_ = std::thread([this, delay] {
+        std::this_thread::sleep_for(delay);
+        sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    });
+}
+
 }  // namespace xuehai::testing
