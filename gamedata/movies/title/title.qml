@@ -52,10 +52,13 @@ Clip {
         ]
         Cloud {
             required property var modelData
+            // A slow drift in whole pixels repaints the cloud a few times a second only.
+            property real drift: modelData.x
             width: modelData.w
+            x: Math.round(drift)
             y: modelData.y
             opacity: 0.95
-            NumberAnimation on x {
+            NumberAnimation on drift {
                 from: modelData.x
                 to: modelData.x + 200
                 duration: modelData.d

@@ -60,11 +60,12 @@ Item {
                     style: Text.Outline
                     styleColor: Theme.ink
                 }
-                // A bob rather than a sway: moving big outlined glyphs is cheap for the
-                // software renderer, turning them is not.
+                // A bob rather than a sway, in whole pixels, of the glyph drawn once into an
+                // image: outlined glyphs this big are dear to draw again every frame.
                 property real bob: 0
+                layer.enabled: true
                 transform: Translate {
-                    y: (1 - glyph.drop) * -260 + glyph.bob
+                    y: Math.round((1 - glyph.drop) * -260 + glyph.bob)
                 }
                 SequentialAnimation on bob {
                     running: title.lively && glyph.drop >= 1
