@@ -25,8 +25,8 @@ void Configure(sqlite3* db, const std::filesystem::path& file) {
     // Not stored in the file, so every handle sets it: in WAL mode a crash of the game
     // loses nothing committed and a power cut at worst the latest answers, never the file.
     if (sqlite3_exec(db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        ThrowEngineFailure(db, "cannot configure database file '" + file.string() +
-                                   "': " + sqlite3_errmsg(db));
+        ThrowEngineFailure(
+            db, "cannot configure database file '" + file.string() + "': " + sqlite3_errmsg(db));
     }
 }
 
@@ -34,6 +34,11 @@ void Configure(sqlite3* db, const std::filesystem::path& file) {
 
 Connection::Connection(std::string_view connectionString) {
     ConnectionSettings settings = ParseConnectionString(connectionString);
+    if (const std::shared_ptr<Engine> engine = CurrentEngine()) {
+        remote_ = engine->Open(settings);
+        file_ = remote_->Name();
+        return;
+    }
     password_ = std::move(settings.password);
     file_ = ResolveGamePath(settings.database);
     Locate();
@@ -88,6 +93,9 @@ Connection::~Connection() {
         command_->Forget(*this);
         RollBack();
     }
+    if (remote_ != nullptr) {
+        return;
+    }
     // A handle in the middle of something is not fit to lend to the next connection.
     if (sqlite3_get_autocommit(db_) != 0 && sqlite3_next_stmt(db_, nullptr) == nullptr) {
         HandlePool::Instance().Give(key_, password_, db_);
@@ -97,8 +105,66 @@ Connection::~Connection() {
 }
 
 void Connection::Execute(std::string_view sql) {
+    if (remote_ != nullptr) {
+        Select(sql);
+        return;
+    }
     Statement statement(*this, sql);
     while (statement.Step()) {
+    }
+}
+
+SqlRows Connection::Select(std::string_view sql) {
+    if (remote_ != nullptr) {
+        RefuseAfterFailure(sql);
+        try {
+            return remote_->Select(sql);
+        } catch (...) {
+            if (command_ != nullptr) {
+                failed_ = true;
+            }
+            throw;
+        }
+    }
+    Statement statement(*this, sql);
+    sqlite3_stmt* stmt = statement.get();
+    const int count = sqlite3_column_count(stmt);
+    SqlRows rows;
+    for (int i = 0; i < count; ++i) {
+        rows.columns.emplace_back(sqlite3_column_name(stmt, i));
+    }
+    while (statement.Step()) {
+        for (int i = 0; i < count; ++i) {
+            switch (sqlite3_column_type(stmt, i)) {
+                case SQLITE_INTEGER:
+                    rows.cells.emplace_back(
+                        static_cast<std::int64_t>(sqlite3_column_int64(stmt, i)));
+                    break;
+                case SQLITE_FLOAT:
+                    rows.cells.emplace_back(sqlite3_column_double(stmt, i));
+                    break;
+                case SQLITE_NULL:
+                    rows.cells.emplace_back(std::monostate{});
+                    break;
+                default: {
+                    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt, i));
+                    rows.cells.emplace_back(
+                        std::string(bytes != nullptr ? bytes : "",
+                                    static_cast<std::size_t>(sqlite3_column_bytes(stmt, i))));
+                }
+            }
+        }
+        ++rows.rowCount;
+    }
+    return rows;
+}
+
+void Connection::RefuseAfterFailure(std::string_view sql) const {
+    if (failed_) {
+        throw DatabaseError(
+            "'" + std::string(sql) +
+            "' was not run: an earlier statement of the command on database file '" +
+            file_.string() + "' failed");
     }
 }
 
@@ -115,20 +181,30 @@ void Connection::Begin(CommandTransaction& command) {
         throw DatabaseError("database file '" + file_.string() +
                             "' is being changed by another command already");
     }
-    // IMMEDIATE takes the write lock now rather than at the first change, so a lock held by
-    // another program is met before any file of the command has changed.
-    Execute("BEGIN IMMEDIATE");
+    if (remote_ != nullptr) {
+        remote_->Begin();
+    } else {
+        // IMMEDIATE takes the write lock now rather than at the first change, so a lock
+        // held by another program is met before any file of the command has changed.
+        Execute("BEGIN IMMEDIATE");
+    }
     command_ = &command;
     failed_ = false;
 }
 
 void Connection::Commit() {
-    Execute("COMMIT");
+    if (remote_ != nullptr) {
+        remote_->Commit();
+    } else {
+        Execute("COMMIT");
+    }
     command_ = nullptr;
 }
 
 void Connection::RollBack() noexcept {
-    if (sqlite3_get_autocommit(db_) == 0) {
+    if (remote_ != nullptr) {
+        remote_->RollBack();
+    } else if (sqlite3_get_autocommit(db_) == 0) {
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     }
     command_ = nullptr;

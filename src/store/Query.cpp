@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Query.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 
 #include "Connection.h"
-#include "Statement.h"
 #include "core/Errors.h"
 #include "core/IntegerText.h"
 
@@ -45,37 +42,10 @@ void Query::Open() {
     if (open_) {
         throw DatabaseError("query is open already (query: " + text_ + ")");
     }
-    Statement statement(connection_, text_);
-    sqlite3_stmt* stmt = statement.get();
-    const int count = sqlite3_column_count(stmt);
-    columns_.clear();
-    cells_.clear();
-    for (int i = 0; i < count; ++i) {
-        columns_.emplace_back(sqlite3_column_name(stmt, i));
-    }
-    rowCount_ = 0;
-    while (statement.Step()) {
-        for (int i = 0; i < count; ++i) {
-            switch (sqlite3_column_type(stmt, i)) {
-                case SQLITE_INTEGER:
-                    cells_.emplace_back(static_cast<std::int64_t>(sqlite3_column_int64(stmt, i)));
-                    break;
-                case SQLITE_FLOAT:
-                    cells_.emplace_back(sqlite3_column_double(stmt, i));
-                    break;
-                case SQLITE_NULL:
-                    cells_.emplace_back(std::monostate{});
-                    break;
-                default: {
-                    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt, i));
-                    cells_.emplace_back(
-                        std::string(bytes != nullptr ? bytes : "",
-                                    static_cast<std::size_t>(sqlite3_column_bytes(stmt, i))));
-                }
-            }
-        }
-        ++rowCount_;
-    }
+    SqlRows rows = connection_.Select(text_);
+    columns_ = std::move(rows.columns);
+    cells_ = std::move(rows.cells);
+    rowCount_ = rows.rowCount;
     row_ = 0;
     open_ = true;
 }

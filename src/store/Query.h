@@ -7,6 +7,8 @@
 #include <variant>
 #include <vector>
 
+#include "Engine.h"
+
 namespace xuehai {
 
 class Connection;
@@ -39,7 +41,7 @@ public:
     std::int32_t Integer(std::string_view column) const;
 
 private:
-    using Value = std::variant<std::monostate, std::int64_t, double, std::string>;
+    using Value = SqlValue;
 
     const Value& Cell(std::string_view column) const;
     [[noreturn]] void NoValue(std::string_view column, std::string_view why) const;

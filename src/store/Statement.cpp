@@ -24,12 +24,7 @@ bool OnlySeparators(const char* text) {
 
 Statement::Statement(const Connection& connection, std::string_view sql)
     : connection_(connection), sql_(sql) {
-    if (connection.StatementFailed()) {
-        throw DatabaseError(
-            "'" + std::string(sql) +
-            "' was not run: an earlier statement of the command on database file '" +
-            connection.File().string() + "' failed");
-    }
+    connection.RefuseAfterFailure(sql);
     const std::string text = RewriteDivision(sql);
     const char* tail = nullptr;
     if (sqlite3_prepare_v2(connection.Handle(), text.c_str(), static_cast<int>(text.size() + 1),
