@@ -193,7 +193,9 @@ SqlRows ServerLink::Run(std::string_view sql, const Parameters& parameters,
 void ServerLink::Begin() {
     if (depth_ == 0) {
         EnsureConnected();
-        PQclear(Exec("BEGIN", {}));
+        // Repeatable read: a command that read a count and writes it back fails instead of
+        // overwriting what another computer saved in between.
+        PQclear(Exec("BEGIN ISOLATION LEVEL REPEATABLE READ", {}));
         ++transaction_;
     }
     ++depth_;
