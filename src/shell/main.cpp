@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
+#include "core/ProgramFolder.h"
 #include "host/movie/MovieEngine.h"
 #include "host/services/QtPlatform.h"
 #include "host/services/TMediaPlayer.h"
+#include "server/ServerEngine.h"
+#include "server/ServerErrors.h"
 #include "shell/CommandLine.h"
 #include "shell/DesignFonts.h"
 #include "shell/DesktopMode.h"
@@ -29,6 +32,14 @@ int main(int argc, char** argv) {
     xuehai::SetMusicMuted(options.mute);
 
     xuehai::QtPlatform platform({options.windowed});
+    // A computer room keeps the records on a server (xuehai.conf or XUEHAI_SERVER); without
+    // it the game cannot count a single answer, so it says which server and ends.
+    try {
+        xuehai::UseConfiguredServer(xuehai::ProgramFolder());
+    } catch (const xuehai::ServerUnreachableError& error) {
+        platform.ShowError(error.what());
+        return 1;
+    }
     xuehai::ScreenChain screens(platform);
     xuehai::TFormtitle title(platform, screens.LoginScreen());
     // The title has tried the switch to 800 x 600; where it did not happen the game's screens
