@@ -16,8 +16,23 @@ std::string_view Piece(std::string_view field, std::size_t start, std::size_t le
     return start < field.size() ? field.substr(start, length) : std::string_view{};
 }
 
+// The bytes of a piece of a field. Every byte was written as a group from "000" to "255", so a
+// group beyond that is damage, not a byte: cutting it to 8 bits would show the player garbage.
+std::string FieldBytes(std::string_view digits) {
+    if (digits.size() % 3 == 0) {
+        for (std::size_t p = 0; p < digits.size(); p += 3) {
+            const std::int32_t value = StrToInt(digits.substr(p, 3));
+            if (value < 0 || value > 255) {
+                throw ConversionError("the digit group '" + std::string(digits.substr(p, 3)) +
+                                      "' is no byte (000 to 255)");
+            }
+        }
+    }
+    return DigitsToBytes(digits);
+}
+
 std::int32_t HeaderNumber(std::string_view field, std::size_t start, std::size_t length) {
-    return StrToInt(StreamDecode(DigitsToBytes(Piece(field, start, length)), MasterStartKey,
+    return StrToInt(StreamDecode(FieldBytes(Piece(field, start, length)), MasterStartKey,
                                  MasterMultiplier, MasterIncrement));
 }
 
@@ -59,7 +74,7 @@ std::string DecodeField(std::string_view field) {
     const std::int32_t multiplier = HeaderNumber(field, StartKeyDigits, MultiplierDigits);
     const std::int32_t increment =
         HeaderNumber(field, StartKeyDigits + MultiplierDigits, IncrementDigits);
-    const std::string body = DigitsToBytes(Piece(field, HeaderDigits, std::string_view::npos));
+    const std::string body = FieldBytes(Piece(field, HeaderDigits, std::string_view::npos));
     // StreamDecode would decode only the first (length modulo 256) bytes: a cut text.
     if (body.size() > MaxFieldBytes) {
         throw ConversionError("a scrambled question text of " + std::to_string(body.size()) +

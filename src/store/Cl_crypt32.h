@@ -26,11 +26,13 @@ inline constexpr std::size_t HeaderDigits = StartKeyDigits + MultiplierDigits + 
 inline constexpr std::size_t MaxFieldBytes = 255;
 
 // A stored field to its plain bytes (code page 936). Throws ConversionError when the header
-// does not give numbers or a triplet is no number, and when the body is longer than
-// 255 bytes (the format cannot carry it).
+// does not give numbers, a triplet is no number or no byte (above 255), and when the body is
+// longer than 255 bytes (the format cannot carry it). The game and the bank tool both refuse
+// a field by this one rule.
 std::string DecodeField(std::string_view field);
 
-// "065066067" -> "ABC"; empty when the length is no multiple of 3.
+// "065066067" -> "ABC"; empty when the length is no multiple of 3. A group above 255 keeps
+// its low 8 bits: DecodeField refuses such a field before it gets here.
 std::string DigitsToBytes(std::string_view digits);
 
 // The key-stream stage; never fails.

@@ -104,6 +104,15 @@ TEST_F(BankPick, UndecodableTextFailsAndTheBankStaysUsable) {
     EXPECT_EQ(bank.PickQuestion()[2], "q甲");
 }
 
+// Groups above 255 once decoded to garbage the player saw without a word.
+TEST_F(BankPick, TextWithADigitGroupAbove255IsUndecodable) {
+    AddQuestion(bank_, 0, "q");
+    Run(bank_, "UPDATE Question SET QACont=substr(QACont,1,length(QACont)-3) || '300'");
+    TQADataBase bank(Folder() + "Data\\Qut004\\004.dat");
+    EXPECT_THAT([&] { bank.PickQuestion(); },
+                ::testing::ThrowsMessage<ConversionError>(HasSubstr("QACont")));
+}
+
 TEST_F(BankPick, EmptyRightAnswerOrMissingFlagFailsTheRequest) {
     AddQuestion(bank_, 0, "q", "");
     EXPECT_THAT([&] { Pick(); }, ::testing::ThrowsMessage<DatabaseError>(HasSubstr("QARight")));

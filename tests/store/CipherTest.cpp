@@ -88,6 +88,18 @@ TEST(FieldDecode, BodyThatIsNoWholeNumberOfTripletsIsEmpty) {
     EXPECT_THROW(DecodeField(field.substr(0, HeaderDigits) + "0a1"), ConversionError);
 }
 
+TEST(FieldDecode, DigitGroupsThatAreNoByteAreRefusedInBodyAndHeader) {
+    const std::string field = EncodeField("ABC", KeyTriple{12, 345, 678});
+    const std::string body = field.substr(HeaderDigits);
+    for (const char* group : {"256", "300", "999"}) {
+        EXPECT_THROW(DecodeField(field + group), ConversionError) << group;
+        EXPECT_THROW(DecodeField(field.substr(0, HeaderDigits - 3) + group + body), ConversionError)
+            << group;
+        EXPECT_THROW(DecodeField(std::string(group) + field.substr(3)), ConversionError) << group;
+    }
+    EXPECT_EQ(DecodeField(field), "ABC");
+}
+
 TEST(FieldDecode, BodyLongerThan255BytesIsRefusedNotCut) {
     const std::string longest(MaxFieldBytes, 'x');
     const std::string field = EncodeField(longest, KeyTriple{1, 3, 5});

@@ -24,6 +24,19 @@ struct Damage {
     const char* row;      // the row as check names it
 };
 
+// The game refuses these fields; check must find every one, not only those whose garbage
+// happens to be no code page 936 text.
+TEST_F(BankCheckTest, EveryFieldWithADigitGroupAbove255IsReported) {
+    const std::string bank = SoundBank();
+    for (const char* column : {"QACont", "QAA", "QAB", "QAC", "QAD"}) {
+        Sql(bank, std::string("UPDATE Question SET ") + column + " = substr(" + column +
+                      ", 1, length(" + column + ") - 3) || '256'");
+    }
+    const ToolResult result = Run({"check", bank});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_THAT(result.out, HasSubstr("\nfields that do not decode: 25\n")) << result.out;
+}
+
 TEST_F(BankCheckTest, FindsEachKindOfDamageAndFindsItAgain) {
     const Damage damages[] = {
         {"DELETE FROM Question", "no questions: 1", "the bank"},
