@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TIQ.h"
 
+#include <cstdint>
+
 #include "Connection.h"
 #include "ConnectionString.h"
 #include "Query.h"
@@ -54,7 +56,11 @@ std::string TIQ::GetResult(int testType, int total) {
     std::string result;
     const int rows = ranges.RowCount();
     for (int i = 0; i < rows; ++i) {
-        if (ranges.Integer("CQScoreLow") <= total && total <= ranges.Integer("CQScoreHigh")) {
+        // Both bounds are read before either is compared, so a missing one is found on
+        // every row, not only on rows whose low bound the total reaches.
+        const std::int32_t low = ranges.Integer("CQScoreLow");
+        const std::int32_t high = ranges.Integer("CQScoreHigh");
+        if (low <= total && total <= high) {
             result = ranges.Text("CQResult");
         }
         ranges.Next();

@@ -117,5 +117,15 @@ TEST_F(TestResult, MissingBoundFailsNamingTheColumn) {
                 ::testing::ThrowsMessage<ConversionError>(HasSubstr("CQScoreLow")));
 }
 
+// Whether the total reaches the low bound or not, a missing high bound is a damaged test.
+TEST_F(TestResult, MissingHighBoundFailsWhateverTheTotal) {
+    Run(file_, "INSERT INTO CQScore(CQTypeID,CQScoreLow,CQResult) VALUES(1,5,'x')");
+    for (const int total : {3, 5, 9}) {
+        EXPECT_THAT([&] { Open().GetResult(1, total); },
+                    ::testing::ThrowsMessage<ConversionError>(HasSubstr("CQScoreHigh")))
+            << total;
+    }
+}
+
 }  // namespace
 }  // namespace xuehai::test
