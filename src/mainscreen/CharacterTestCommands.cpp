@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "core/IntegerText.h"
-#include "mainscreen/ListItem.h"
+#include "core/ListItem.h"
 #include "mainscreen/LockedRecords.h"
 #include "mainscreen/MainScreenGlobals.h"
 #include "mainscreen/MapPaths.h"

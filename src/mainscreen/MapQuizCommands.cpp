@@ -8,7 +8,7 @@
 #include "core/IntegerText.h"
 #include "core/ProgramFolder.h"
 #include "mainscreen/CompletionFigure.h"
-#include "mainscreen/ListItem.h"
+#include "core/ListItem.h"
 #include "mainscreen/LockedRecords.h"
 #include "mainscreen/MainScreenGlobals.h"
 #include "mainscreen/MapPaths.h"

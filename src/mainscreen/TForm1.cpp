@@ -8,8 +8,8 @@
 #include "core/Errors.h"
 #include "core/GameGlobals.h"
 #include "core/IntegerText.h"
+#include "core/ListItem.h"
 #include "core/ProgramFolder.h"
-#include "mainscreen/ListItem.h"
 #include "mainscreen/MainScreenGlobals.h"
 #include "ui_TForm1.h"
 
@@ -31,6 +31,10 @@ TForm1::TForm1(Platform& platform, MainScreenLinks links, QWidget* owner)
       links_(std::move(links)),
       ui_(std::make_unique<Ui::TForm1>()) {
     ui_->setupUi(this);
+    // The window's own cursor, shown over the background around the map: the arrow with a
+    // carried item that dragging several things shows elsewhere. Qt draws it itself where a
+    // cursor theme has none; the map movie keeps the plain arrow.
+    setCursor(Qt::DragMoveCursor);
     FlashBack_ = platform_.CreateMovieControl(
         &Panelback(), {"FlashBack", WindowMode::Transparent, ScaleMode::ExactFit, true});
     FlashBack_->OnFSCommand = [this](const std::string& command, const std::string& args) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/Errors.h"
+#include "core/ListItem.h"
 #include "core/ProgramFolder.h"
 #include "host/widgets/Cp936Validator.h"
 #include "screens/ListFile.h"
@@ -167,15 +168,15 @@ void TFrmFight::Request() {
     const std::string code = SelectedBankCode();
     TQADataBase bank(ProgramFolder() + "Data\\Qut" + code + "\\" + code + ".dat");
     const std::vector<std::string> question = bank.PickQuestion();
-    FlashFight_->SetVariable("_level0.answ1", question.at(1));
-    FlashFight_->SetVariable("_level0.answ2", question.at(2));
-    FlashFight_->SetVariable("_level0.answ3", question.at(3));
-    FlashFight_->SetVariable("_level0.answ4", question.at(4));
-    FlashFight_->SetVariable("_level0.Qstn", question.at(0));
-    FlashFight_->SetVariable("_level0.Ranswer", question.at(5));
-    FlashFight_->SetVariable("_level0.QAflag", question.at(6));
-    FlashFight_->SetVariable("_level0.Init.complete", question.at(1));
-    FlashFight_->SetVariable("_level0.QAID", question.at(8));
+    FlashFight_->SetVariable("_level0.answ1", ListItem(question, 1));
+    FlashFight_->SetVariable("_level0.answ2", ListItem(question, 2));
+    FlashFight_->SetVariable("_level0.answ3", ListItem(question, 3));
+    FlashFight_->SetVariable("_level0.answ4", ListItem(question, 4));
+    FlashFight_->SetVariable("_level0.Qstn", ListItem(question, 0));
+    FlashFight_->SetVariable("_level0.Ranswer", ListItem(question, 5));
+    FlashFight_->SetVariable("_level0.QAflag", ListItem(question, 6));
+    FlashFight_->SetVariable("_level0.Init.complete", ListItem(question, 1));
+    FlashFight_->SetVariable("_level0.QAID", ListItem(question, 8));
 }
 
 void TFrmFight::Fight() {

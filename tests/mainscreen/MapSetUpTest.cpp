@@ -47,6 +47,14 @@ TEST_F(MapCreate, LaysTheMapPanelInsideTheBackgroundBandAndGrowsWithTheWindow) {
     EXPECT_EQ(FlashBack().geometry(), QRect(0, 0, 1024, 768));
 }
 
+// The background around the map shows the window's carry cursor; the map itself the arrow.
+TEST_F(MapCreate, TheBackgroundCarriesTheDragCursorAndTheMapTheArrow) {
+    TForm1& screen = Screen();
+    EXPECT_EQ(screen.cursor().shape(), Qt::DragMoveCursor);
+    EXPECT_EQ(FlashBack().cursor().shape(), Qt::DragMoveCursor);
+    EXPECT_EQ(MainFlash().cursor().shape(), Qt::ArrowCursor);
+}
+
 TEST_F(MapCreate, MapMusicThatCannotBeOpenedEndsTheSetUpBeforeAnyMovie) {
     platform_.failingMusic = {"map.mp3"};
     Screen();
