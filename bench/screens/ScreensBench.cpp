@@ -22,6 +22,8 @@
 #include "host/services/QtPlatform.h"
 #include "host/services/TMediaPlayer.h"
 #include "shell/DesignFonts.h"
+#include "shell/DesktopMode.h"
+#include "shell/DisplayFit.h"
 #include "shell/ScreenChain.h"
 #include "shell/TFormtitle.h"
 
@@ -61,6 +63,10 @@ int PlayOne(int argc, char** argv, const QString& screen, const QString& rendere
     xuehai::QtPlatform platform({.window = false});
     xuehai::ScreenChain screens(platform);
     xuehai::TFormtitle title(platform, screens.LoginScreen());
+    // As the game starts: where the display kept its size, the screens are an evenly scaled
+    // 800 × 600 picture.
+    const std::unique_ptr<QWidget> backdrop =
+        xuehai::FitScreensToDisplay(false, xuehai::DesktopMode::Switched());
 
     xuehai::bench::ScreenMeter meter(qEnvironmentVariableIntValue("XUEHAI_BENCH_SERVER_PID"));
     std::unique_ptr<xuehai::bench::ScreenWalk> walk;

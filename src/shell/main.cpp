@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "core/ProgramFolder.h"
-#include "host/movie/MovieEngine.h"
+#include "host/movie/RendererChoice.h"
 #include "host/services/QtPlatform.h"
 #include "host/services/TMediaPlayer.h"
 #include "server/ServerEngine.h"
@@ -15,10 +15,10 @@
 #include "shell/TFormtitle.h"
 
 int main(int argc, char** argv) {
-    // Movies draw with Qt Quick's software renderer, which must be chosen before the
-    // application object exists.
-    xuehai::UseSoftwareQuickRenderer();
     QApplication app(argc, argv);
+    // Movies draw through the graphics card where one draws OpenGL, else with Qt Quick's
+    // software renderer; chosen before any movie control exists.
+    xuehai::ChooseQuickRenderer();
     QApplication::setApplicationName(QStringLiteral("xuehai"));
     QApplication::setApplicationDisplayName(QStringLiteral("学海"));
     QApplication::setApplicationVersion(QStringLiteral(XUEHAI_VERSION));

@@ -65,8 +65,14 @@ Item {
             height: forest.height - 70
             opacity: near ? 1 : 0.55
             transformOrigin: Item.Bottom
+            // The stalk is drawn once into an image that sways in tenths of a degree (under a
+            // pixel at its tip), so a frame redraws only the stalks that moved.
+            layer.enabled: true
+            layer.smooth: true
+            property real sway: 0
+            rotation: Math.round(sway * 10) / 10
 
-            SequentialAnimation on rotation {
+            SequentialAnimation on sway {
                 loops: Animation.Infinite
                 NumberAnimation {
                     to: stalk.near ? 1.5 : 2.5

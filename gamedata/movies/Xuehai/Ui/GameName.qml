@@ -64,6 +64,7 @@ Item {
                 // image: outlined glyphs this big are dear to draw again every frame.
                 property real bob: 0
                 layer.enabled: true
+                layer.smooth: true
                 transform: Translate {
                     y: Math.round((1 - glyph.drop) * -260 + glyph.bob)
                 }

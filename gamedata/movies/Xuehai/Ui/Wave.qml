@@ -47,6 +47,7 @@ Item {
         height: Math.min(wave.crestHeight, wave.height)
         // Drawn once into an image that slides, instead of filling the curve each frame.
         layer.enabled: true
+        layer.smooth: true
         ShapePath {
             fillColor: wave.color
             strokeColor: "transparent"
