@@ -23,7 +23,7 @@ bank::UpdateSummary SaveBank(const std::filesystem::path& bank,
                              const std::vector<bank::Question>& questions) {
     bank::UpdateSummary summary;
     bank::WriteGameFile(bank, DatabaseKind::QuestionBank, true, [&](sqlite3* db) {
-        summary = bank::UpdateBank(db, questions, {});
+        summary = bank::UpdateBank(db, questions, [](std::size_t) {});
         return summary.changed;
     });
     return summary;
