@@ -196,9 +196,8 @@ bool BankPage::Save() {
     } catch (const std::exception& error) {
         QMessageBox::warning(
             this, QStringLiteral("没有保存"),
-            QStringLiteral(
-                "题库现在写不进去，可能游戏正在用它，等了几秒也没等到。请过一会儿再点“保存”，"
-                "你的修改还在。\n\n%1")
+            QStringLiteral("题库没有保存，你的修改还在。如果游戏正在用这个题库，等了几秒也没等到它"
+                           "放开：请过一会儿再点“保存”。\n\n原因：%1")
                 .arg(QString::fromUtf8(error.what())));
         return false;
     }

@@ -24,7 +24,8 @@ ImportDialog::ImportDialog(CsvImport import, const QString& path, QWidget* paren
         this));
 
     auto* table = new QTableWidget(static_cast<int>(import_.questions.size()), 8, this);
-    table->setHorizontalHeaderLabels(QStringLiteral("行,题目,A,B,C,D,正确答案,难度").split(QLatin1Char(',')));
+    table->setHorizontalHeaderLabels(
+        QStringLiteral("行,题目,A,B,C,D,正确答案,难度").split(QLatin1Char(',')));
     for (int r = 0; r < table->rowCount(); ++r) {
         const bank::Question& q = import_.questions[static_cast<std::size_t>(r)];
         const std::string cells[] = {q.text,       q.answers[0], q.answers[1], q.answers[2],

@@ -151,8 +151,9 @@ QVariant QuestionTableModel::data(const QModelIndex& index, int role) const {
         case kSortRole:
             return QString::fromStdString(Cell(const_cast<bank::Question&>(row.question), column));
         case Qt::ToolTipRole:
-            return why.empty() ? QVariant()
-                               : QVariant(QStringList(why.begin(), why.end()).join(QLatin1Char('\n')));
+            return why.empty()
+                       ? QVariant()
+                       : QVariant(QStringList(why.begin(), why.end()).join(QLatin1Char('\n')));
         case Qt::BackgroundRole:
             return why.empty() ? QVariant() : QVariant(QBrush(QColor(255, 205, 205)));
         default:

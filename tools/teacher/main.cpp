@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "TeacherWindow.h"
 
@@ -9,6 +11,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("xuehai-teacher"));
     QApplication::setApplicationDisplayName(QStringLiteral("学海 教师台"));
+    // Qt's own dialogs (files, printing, buttons) in Chinese too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("学海 教师台：看班级、编题库、管玩家。"));
     parser.addHelpOption();
