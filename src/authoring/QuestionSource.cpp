@@ -5,14 +5,11 @@
 #include <map>
 
 #include "authoring/Csv.h"
-#include "authoring/SourceText.h"
+#include "authoring/QuestionCheck.h"
 
 namespace xuehai::bank {
 
 namespace {
-
-const std::array<const char*, 5> kTextNames = {"the question", "answer A", "answer B", "answer C",
-                                               "answer D"};
 
 class QuestionChecker {
 public:
@@ -26,16 +23,11 @@ public:
         }
         Question q{record.fields[0],
                    {record.fields[1], record.fields[2], record.fields[3], record.fields[4]},
-                   record.fields[5],
+                   NormalRightLetter(record.fields[5]),
                    record.fields[6]};
-        bool ok = CheckTexts(record.line, q);
-        if (q.right.size() != 1 || q.right[0] < 'A' || q.right[0] > 'D') {
-            ok = Refuse(record.line, "the right answer is '" + q.right +
-                                         "'; it must be one of the letters A, B, C, D");
-        }
-        if (!PlainInteger(q.flag)) {
-            ok = Refuse(record.line, "the flag is '" + q.flag +
-                                         "'; it must be a whole number such as 1, 2 or 3");
+        bool ok = true;
+        for (const QuestionProblem& problem : CheckQuestion(q)) {
+            ok = Refuse(record.line, DescribeProblem(problem));
         }
         ok = CheckUnique(record.line, q) && ok;
         if (ok) {
@@ -45,27 +37,6 @@ public:
     }
 
 private:
-    bool CheckTexts(int line, const Question& q) {
-        bool ok = true;
-        for (std::size_t i = 0; i < kTextNames.size(); ++i) {
-            const std::string& text = i == 0 ? q.text : q.answers[i - 1];
-            if (text.empty()) {
-                ok = Refuse(line, std::string(kTextNames[i]) + " is empty");
-            } else if (auto problem = TextProblem(text, kMaxFieldBytes)) {
-                ok = Refuse(line, std::string(kTextNames[i]) + " " + *problem);
-            }
-        }
-        for (std::size_t i = 0; i < 4; ++i) {
-            for (std::size_t j = i + 1; j < 4; ++j) {
-                if (!q.answers[i].empty() && q.answers[i] == q.answers[j]) {
-                    ok = Refuse(line, std::string(kTextNames[i + 1]) + " and " + kTextNames[j + 1] +
-                                          " are the same text");
-                }
-            }
-        }
-        return ok;
-    }
-
     bool CheckUnique(int line, const Question& q) {
         auto [seen, inserted] = firstLine_.emplace(q.text, line);
         if (!inserted) {

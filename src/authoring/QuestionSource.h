@@ -29,7 +29,8 @@ struct QuestionSource {
 };
 
 // Reads and checks a question source: seven columns, texts the game can show (not empty,
-// in code page 936, at most 255 bytes there), a right letter A to D, a whole-number flag,
+// in code page 936, at most 255 bytes there), a right letter A to D (a to d read as upper
+// case, as the game reads them), a whole-number flag,
 // four different answers, and no question asked twice. Every problem is listed with its
 // line; the questions are only usable when there is none.
 QuestionSource ReadQuestionSource(std::string_view csvText);

@@ -26,37 +26,57 @@ std::size_t SequenceLength(unsigned char lead) {
     return 0;
 }
 
-// The first character that code page 936 cannot hold, or a note on broken UTF-8.
-std::string FirstUnfitCharacter(std::string_view utf8) {
+// The first character that code page 936 cannot hold, or a fault of broken UTF-8.
+TextFault FirstUnfitCharacter(std::string_view utf8) {
     for (std::size_t pos = 0; pos < utf8.size();) {
         std::size_t length = SequenceLength(static_cast<unsigned char>(utf8[pos]));
         if (length == 0 || pos + length > utf8.size()) {
-            return "a byte that is not UTF-8 text (save the file as UTF-8)";
+            return {TextFault::NotUtf8, {}, 0};
         }
         std::string_view character = utf8.substr(pos, length);
         if (!FitsCp936(character)) {
-            return "the character '" + std::string(character) +
-                   "', which code page 936 cannot hold";
+            return {TextFault::Unfit, std::string(character), 0};
         }
         pos += length;
     }
-    return "text that is not valid UTF-8 (save the file as UTF-8)";
+    return {TextFault::NotUtf8, {}, 0};
 }
 
 }  // namespace
 
-std::optional<std::string> TextProblem(std::string_view utf8, std::optional<std::size_t> maxBytes) {
+std::optional<TextFault> FindTextFault(std::string_view utf8, std::optional<std::size_t> maxBytes) {
     std::string cp936;
     try {
         cp936 = Utf8ToCp936(utf8);
     } catch (const ConversionError&) {
-        return "holds " + FirstUnfitCharacter(utf8);
+        return FirstUnfitCharacter(utf8);
     }
     if (maxBytes && cp936.size() > *maxBytes) {
-        return "is " + std::to_string(cp936.size()) + " bytes long in code page 936, more than " +
-               std::to_string(*maxBytes) + " (a Chinese character counts two)";
+        return TextFault{TextFault::TooLong, {}, cp936.size()};
     }
     return std::nullopt;
+}
+
+std::string DescribeTextFault(const TextFault& fault, std::size_t maxBytes) {
+    switch (fault.kind) {
+        case TextFault::Unfit:
+            return "holds the character '" + fault.character + "', which code page 936 cannot hold";
+        case TextFault::TooLong:
+            return "is " + std::to_string(fault.bytes) +
+                   " bytes long in code page 936, more than " + std::to_string(maxBytes) +
+                   " (a Chinese character counts two)";
+        case TextFault::NotUtf8:
+            break;
+    }
+    return "holds a byte that is not UTF-8 text (save the file as UTF-8)";
+}
+
+std::optional<std::string> TextProblem(std::string_view utf8, std::optional<std::size_t> maxBytes) {
+    const std::optional<TextFault> fault = FindTextFault(utf8, maxBytes);
+    if (!fault) {
+        return std::nullopt;
+    }
+    return DescribeTextFault(*fault, maxBytes.value_or(0));
 }
 
 std::optional<int> PlainInteger(std::string_view text) {

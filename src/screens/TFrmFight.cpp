@@ -13,7 +13,7 @@
 #include "core/ListItem.h"
 #include "core/ProgramFolder.h"
 #include "host/widgets/Cp936Validator.h"
-#include "screens/ListFile.h"
+#include "core/ListFile.h"
 #include "store/TQADataBase.h"
 #include "ui_TFrmFight.h"
 

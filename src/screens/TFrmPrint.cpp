@@ -15,7 +15,7 @@
 #include "core/ProgramFolder.h"
 #include "host/widgets/ScreenPlacement.h"
 #include "screens/FlatSpeedButton.h"
-#include "screens/ReportFigures.h"
+#include "core/ReportFigures.h"
 #include "store/TQADataBase.h"
 #include "store/TuserInfo.h"
 #include "ui_TFrmPrint.h"

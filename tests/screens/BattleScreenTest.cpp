@@ -14,7 +14,7 @@
 #include "fakes/FakeMovieControl.h"
 #include "fakes/FakeMusicPlayer.h"
 #include "fakes/FakePlatform.h"
-#include "screens/ListFile.h"
+#include "core/ListFile.h"
 #include "screens/TFrmFight.h"
 #include "store/Connection.h"
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ToolTestSupport.h"
+#include "core/CodePage936.h"
 #include "store/TQADataBase.h"
 
 namespace xuehai::test {
@@ -7,6 +8,7 @@ namespace xuehai::test {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 const std::string kHeader = "question,A,B,C,D,right,flag\n";
 
@@ -65,7 +67,8 @@ TEST_F(BankBuildTest, RefusesEachProblemWithItsLineAndWritesNothing) {
         {"表情😀,甲,乙,丙,丁,A,1", "the character '😀', which code page 936 cannot hold"},
         {"少一列,甲,乙,丙,A,1", "expected 7 columns"},
         {"字母,甲,乙,丙,丁,E,1", "the right answer is 'E'"},
-        {"小写,甲,乙,丙,丁,a,1", "the right answer is 'a'"},
+        {"两个字母,甲,乙,丙,丁,ab,1", "the right answer is 'ab'"},
+        {"小写之外,甲,乙,丙,丁,e,1", "the right answer is 'e'"},
         {"空答案,甲,,丙,丁,A,1", "answer B is empty"},
         {"难度,甲,乙,丙,丁,A,易", "the flag is '易'"},
         {"一样,甲,乙,甲,丁,A,1", "answer A and answer C are the same text"},
@@ -87,6 +90,36 @@ TEST_F(BankBuildTest, RefusesEachProblemWithItsLineAndWritesNothing) {
         EXPECT_FALSE(std::filesystem::exists(Path("bank.dat"))) << bad;
         EXPECT_FALSE(std::filesystem::exists(Path("bank.dat.part"))) << bad;
     }
+}
+
+// Spreadsheets on Chinese systems save CSV in GBK; the game reads a lower-case right letter
+// as its upper case, so the tool does too.
+TEST_F(BankBuildTest, ReadsGbkSourcesAndLowerCaseRightLetters) {
+    const std::string utf8 = kHeader + "小写,甲,乙,丙,丁,c,1\n" + QuestionLine("镕") +
+                             "\"引号\"\"内\",甲,乙,丙,丁,D,2\n";
+    const std::string expected = kHeader + "小写,甲,乙,丙,丁,C,1\n" + QuestionLine("镕") +
+                                 "\"引号\"\"内\",甲,乙,丙,丁,D,2\n";
+    // "镕" lies outside GB2312 but inside GBK: the whole of code page 936 is read.
+    const std::string gbk = Utf8ToCp936(utf8);
+    const std::string sources[] = {utf8, "\xEF\xBB\xBF" + utf8, gbk};
+    for (std::size_t i = 0; i < std::size(sources); ++i) {
+        const std::string csv = Write("q" + std::to_string(i) + ".csv", sources[i]);
+        const std::string bank = Path("q" + std::to_string(i) + ".dat").string();
+        const ToolResult built = Run({"build", csv, bank});
+        ASSERT_EQ(built.status, 0) << i << built.err;
+        EXPECT_EQ(Run({"dump", bank}).out, expected) << i;
+        EXPECT_EQ(built.err.find("GBK") != std::string::npos, i == 2) << built.err;
+    }
+}
+
+TEST_F(BankBuildTest, SourceThatIsNeitherUtf8NorGbkIsRefusedByLine) {
+    // 0x80 alone and 0xFF start no character in either encoding.
+    const std::string csv =
+        Write("bad.csv", kHeader + QuestionLine("一") + "\x80\xFF,甲,乙,丙,丁,A,1\n");
+    const ToolResult result = Run({"build", csv, Path("bank.dat").string()});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_THAT(result.err, HasSubstr(csv + ":3: the question holds a byte that is not UTF-8"));
+    EXPECT_THAT(result.err, Not(HasSubstr("GBK")));
 }
 
 TEST_F(BankBuildTest, RefusedRebuildLeavesTheBankAsItWas) {

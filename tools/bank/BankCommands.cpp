@@ -50,9 +50,11 @@ std::vector<Command> BankCommands() {
         {"build",
          "[--replace] SOURCE.csv BANK.dat",
          "make a question bank from a CSV source",
-         R"(SOURCE.csv is UTF-8 text, one question per line:
+         R"(SOURCE.csv is UTF-8 text (GBK/GB18030, as spreadsheets on Chinese systems save it, is
+recognised and read too), one question per line:
   question,A,B,C,D,right,flag
-(the line above may head the file). right is the letter of the right answer, A to D;
+(the line above may head the file). right is the letter of the right answer, A to D (a to
+d are read as upper case);
 flag is a whole number handed to the quiz movie (1 easy, 2 medium, 3 harder).
 Fields holding a comma, a double quote or a line break are written in double quotes,
 with inner quotes doubled.

@@ -36,6 +36,7 @@ std::vector<Command> InspectionCommands();     // check, decode, stats
 std::vector<Command> QuestionnaireCommands();  // questionnaire build, questionnaire dump
 std::vector<Command> RecordsCommands();        // records init
 std::vector<Command> ServerCommands();         // server init, server dump, server roles
+std::vector<Command> ClassCommands();          // class
 
 // The whole file; throws ToolError (kExitFile) when it cannot be read.
 std::string ReadTextFile(const std::filesystem::path& path);

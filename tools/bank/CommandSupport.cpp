@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "Command.h"
+#include "authoring/SourceEncoding.h"
 #include "authoring/ToolError.h"
 
 namespace xuehai::bank {
@@ -27,7 +28,11 @@ std::string ReadSourceFile(const std::filesystem::path& path) {
     if (text.find('\0') != std::string::npos) {
         throw ToolError(kExitProblems, "'" + path.string() + "' is no text file; nothing written");
     }
-    return text;
+    DecodedSource decoded = DecodeSource(text);
+    if (decoded.encoding == SourceEncoding::Gb18030) {
+        std::cerr << path.string() << ": 按 GBK/GB18030 编码读入（不是 UTF-8）\n";
+    }
+    return std::move(decoded.utf8);
 }
 
 int ReportSourceProblems(const std::string& source, const SourceProblems& problems) {

@@ -44,7 +44,8 @@ std::vector<Command> QuestionnaireCommands() {
         {"questionnaire build",
          "[--replace] SOURCE.csv TEST.dat",
          "make a character-test file (data\\q\\qNNN\\q.dat) from a CSV source",
-         R"(SOURCE.csv is UTF-8 CSV without a header, one record per line:
+         R"(SOURCE.csv is UTF-8 CSV (or GBK/GB18030, recognised by itself) without a header, one
+record per line:
   title,<name of the test>                                  first line, once
   type,<name of a test type>                                starts a type
   item,<question>,<A>,<points A>,<B>,<points B>,<C>,<points C>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/ReportFigures.h"
+#include "core/ReportFigures.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/ListFile.h"
+#include "core/ListFile.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+#include <filesystem>
+
+#include "QuestionTableModel.h"
+
+class QComboBox;
+class QLabel;
+class QSortFilterProxyModel;
+class QTableView;
+class QUndoStack;
+
+namespace xuehai::teacher {
+
+// 题库: a subject's questions to edit, with the players' figures of each.
+class BankPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit BankPage(QWidget* parent = nullptr);
+
+    // Lists the subjects of the folder and opens the first.
+    void SetGameFolder(const std::filesystem::path& folder);
+    // Opens one subject's bank; false (and a message) when it cannot be read.
+    bool OpenSubject(int index);
+    // True when saved or nothing to save; tells the teacher what happened either way.
+    bool Save();
+    bool HasUnsavedChanges() const;
+    // Asks what to do with unsaved changes; false when the teacher wants to stay.
+    bool ConfirmLeave();
+    void ImportCsv(const QString& path);
+    void ExportCsv(const QString& path);
+
+    QuestionTableModel& Model() { return *model_; }
+    QUndoStack& Undo() { return *undo_; }
+    QTableView& View() { return *view_; }
+    QString Status() const;
+
+private:
+    std::filesystem::path CurrentBank() const;
+    void ShowStatus();
+    void AddQuestion();
+    void DeleteQuestions();
+    void Move(int step);
+    int CurrentRow() const;
+
+    std::filesystem::path folder_;
+    QUndoStack* undo_;
+    QuestionTableModel* model_;
+    QSortFilterProxyModel* sorted_;
+    QComboBox* subjects_;
+    QTableView* view_;
+    QLabel* status_;
+    int openIndex_ = -1;
+};
+
+}  // namespace xuehai::teacher

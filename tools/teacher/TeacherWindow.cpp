@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TeacherWindow.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTabWidget>
+
+#include "BankPage.h"
+#include "ClassPage.h"
+#include "PlayersPage.h"
+#include "QuestionnairePage.h"
+#include "classroom/FolderClassSource.h"
+
+namespace xuehai::teacher {
+
+TeacherWindow::TeacherWindow(QWidget* parent)
+    : QMainWindow(parent),
+      tabs_(new QTabWidget(this)),
+      class_(new ClassPage(this)),
+      banks_(new BankPage(this)),
+      questionnaires_(new QuestionnairePage(this)),
+      players_(new PlayersPage(this)) {
+    setWindowTitle(QStringLiteral("学海 教师台"));
+    tabs_->addTab(class_, QStringLiteral("班级"));
+    tabs_->addTab(banks_, QStringLiteral("题库"));
+    tabs_->addTab(questionnaires_, QStringLiteral("性格测试"));
+    tabs_->addTab(players_, QStringLiteral("玩家"));
+    setCentralWidget(tabs_);
+    QMenu* file = menuBar()->addMenu(QStringLiteral("文件"));
+    file->addAction(QStringLiteral("打开游戏文件夹…"), this, [this] { ChooseFolder(); });
+    file->addAction(QStringLiteral("退出"), this, &QWidget::close);
+    connect(players_, &PlayersPage::PlayersChanged, class_, &ClassPage::Refresh);
+    // A bank saved changes the class's figures.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (tabs_->widget(index) == class_) {
+            class_->Refresh();
+        }
+    });
+    statusBar()->showMessage(QStringLiteral("请用“文件 → 打开游戏文件夹”选择游戏所在的文件夹。"));
+}
+
+void TeacherWindow::OpenFolder(const std::filesystem::path& folder) {
+    if (!banks_->ConfirmLeave()) {
+        return;
+    }
+    auto source = std::make_shared<classroom::FolderClassSource>(folder);
+    class_->SetSource(source);
+    banks_->SetGameFolder(folder);
+    questionnaires_->SetGameFolder(folder);
+    players_->SetGameFolder(folder);
+    statusBar()->showMessage(
+        QStringLiteral("游戏文件夹：%1").arg(QString::fromStdString(folder.string())));
+}
+
+void TeacherWindow::ChooseFolder() {
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("选择游戏文件夹"));
+    if (!folder.isEmpty()) {
+        OpenFolder(std::filesystem::path(folder.toStdString()));
+    }
+}
+
+void TeacherWindow::closeEvent(QCloseEvent* event) {
+    if (!banks_->ConfirmLeave()) {
+        event->ignore();
+        return;
+    }
+    if (questionnaires_->HasUnsavedChanges() &&
+        QMessageBox::question(this, QStringLiteral("有未保存的修改"),
+                              QStringLiteral("性格测试改过了，还没保存。不保存就关闭吗？")) !=
+            QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+}  // namespace xuehai::teacher
