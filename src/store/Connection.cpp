@@ -64,9 +64,9 @@ void Connection::Locate() {
                             FailureKind::Missing);
     }
     if (!S_ISREG(status.st_mode)) {
-        throw DatabaseError("'" + file_.string() +
-                                "' is not a game database file (it is not a file)",
-                            FailureKind::Damaged);
+        throw DatabaseError(
+            "'" + file_.string() + "' is not a game database file (it is not a file)",
+            FailureKind::Damaged);
     }
     key_ = FileKey{static_cast<std::uint64_t>(status.st_dev),
                    static_cast<std::uint64_t>(status.st_ino)};

@@ -53,7 +53,7 @@ void CheckFileIdentity(sqlite3* db, const std::filesystem::path& file, std::stri
     const int version = sqlite3_column_int(statement.get(), 1);
     if (version > CurrentSchemaVersion) {
         throw DatabaseError("database file '" + file.string() + "' has layout version " +
-                            std::to_string(version) + "; this game reads version " +
+                                std::to_string(version) + "; this game reads version " +
                                 std::to_string(CurrentSchemaVersion) + " and older",
                             FailureKind::Damaged);
     }

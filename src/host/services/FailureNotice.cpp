@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/services/FailureNotice.h"
 
+#include <algorithm>
+
 #include "core/Errors.h"
 
 namespace xuehai {
@@ -41,6 +43,20 @@ const char* const kMusicWords =
     "音乐放不出来，游戏会接着玩，只是没有声音。\n"
     "如果一直没有声音，请老师或家长检查电脑的声音设置和游戏的音乐文件。";
 
+// A command that knows what its failure means for the player says so first, in Chinese, and
+// gives the engine's account after an empty line.
+bool SaysItselfWhatToDo(const std::string& message, std::string& headline, std::string& rest) {
+    const auto split = message.find("\n\n");
+    if (split == std::string::npos) {
+        return false;
+    }
+    headline = message.substr(0, split);
+    const bool chinese = std::any_of(headline.begin(), headline.end(),
+                                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    rest = message.substr(split + 2);
+    return chinese;
+}
+
 }  // namespace
 
 FailureNotice NoticeFor(const std::string& message, std::exception_ptr failure) {
@@ -56,6 +72,11 @@ FailureNotice NoticeFor(const std::string& message, std::exception_ptr failure) 
             kind = e.Kind();
         } catch (...) {
         }
+    }
+    std::string headline;
+    std::string rest;
+    if (SaysItselfWhatToDo(message, headline, rest)) {
+        return {headline, rest};
     }
     const bool unexplained = kind == FailureKind::Unknown;
     return {music && unexplained ? kMusicWords : PlainWords(kind), message};

@@ -14,7 +14,8 @@ struct FailureNotice {
 };
 
 // The notice for a failure whose message is given; failure, when there is one, is the
-// exception being reported, whose kind decides the plain words.
+// exception being reported, whose kind decides the plain words. A message that starts with
+// its own Chinese words for the player, an empty line before the detail, keeps them.
 FailureNotice NoticeFor(const std::string& message, std::exception_ptr failure);
 
 }  // namespace xuehai

@@ -130,6 +130,17 @@ TEST_F(ErrorBoxes, NameTheCauseAPlayerCanActOn) {
     EXPECT_FALSE(unknown.text.contains(QStringLiteral("unexpected")));
 }
 
+TEST_F(ErrorBoxes, KeepTheWordsACommandChoseForItsPlayer) {
+    const ShownBox box = Fail(RecordsLockedError(
+        "这道题的答案没有记下来：请关掉那个程序。\n\ndatabase is locked (statement: UPDATE x)",
+        FailureKind::Locked));
+    EXPECT_EQ(box.text, QString::fromUtf8("这道题的答案没有记下来：请关掉那个程序。"));
+    EXPECT_TRUE(box.detail.startsWith(QStringLiteral("database is locked (statement: UPDATE x)")));
+    // An engine message with an empty line of its own is no player's text.
+    EXPECT_TRUE(Fail(DatabaseError("near \"x\"\n\nsyntax error", FailureKind::Unknown))
+                    .text.contains(QString::fromUtf8("出了一点问题")));
+}
+
 TEST_F(ErrorBoxes, WithoutAFailureAtHandStillSpeakPlainly) {
     ShownBox box = ShowAndRead([&] { platform.ShowError("The file 'a<b>.dat' is missing"); });
     EXPECT_FALSE(box.text.contains(QStringLiteral("a<b>.dat")));
