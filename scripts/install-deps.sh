@@ -20,8 +20,10 @@ packages=(
   libpq-dev postgresql-15
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-  # Chinese faces for the screens' design fonts
-  fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
+  # Chinese faces for the screens' design fonts, Qt's own texts (dialog buttons) in Chinese
+  fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming qt6-translations-l10n
+  # the Debian package and the checks of its desktop entry, metainfo and contents
+  dpkg-dev file desktop-file-utils appstream lintian
   # the demo music is rendered from text scores at build time
   sox lame
 )

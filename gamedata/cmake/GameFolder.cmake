@@ -29,4 +29,19 @@ function(xuehai_game_data source relative)
         COMMENT "Game folder: ${relative}"
         VERBATIM)
     set_property(GLOBAL APPEND PROPERTY XUEHAI_GAME_FILES "${stamp}")
+
+    # An installed game gets a file fresh from its source, free of anyone's play.
+    set(fresh_args ${arg_TOOL_ARGS})
+    list(REMOVE_ITEM fresh_args --replace)
+    list(JOIN fresh_args "\" \"" fresh_args)
+    install(CODE "
+        set(fresh \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${XUEHAI_INSTALL_DATA_DIR}/${relative}\")
+        file(REMOVE \"\${fresh}\" \"\${fresh}-wal\" \"\${fresh}-shm\")
+        get_filename_component(folder \"\${fresh}\" DIRECTORY)
+        file(MAKE_DIRECTORY \"\${folder}\")
+        execute_process(COMMAND \"$<TARGET_FILE:xuehai-bank>\" \"${fresh_args}\" \"${source}\"
+                                \"\${fresh}\" RESULT_VARIABLE status OUTPUT_QUIET)
+        if(status)
+            message(FATAL_ERROR \"xuehai-bank could not make \${fresh} from ${source}\")
+        endif()")
 endfunction()

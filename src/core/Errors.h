@@ -6,10 +6,28 @@
 
 namespace xuehai {
 
+// What went wrong, as far as a player can do something about it; the error box tells the
+// player in plain words from this, and keeps the message itself as the technical detail.
+enum class FailureKind {
+    Unknown,
+    Missing,    // a file of the game is not there
+    Damaged,    // a file is there but is not what the game wrote
+    Locked,     // another program holds the file
+    ReadOnly,   // the file or its folder cannot be written
+    NoAccess,   // the file may not be read
+    DiskFull,   // no room left to write
+    NoPrinter,  // no printer is set up
+};
+
 // Every failure of the game is one of these; the screens show its message in the error box.
 class Error : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit Error(const std::string& message, FailureKind kind = FailureKind::Unknown)
+        : std::runtime_error(message), kind_(kind) {}
+    FailureKind Kind() const { return kind_; }
+
+private:
+    FailureKind kind_;
 };
 
 // A text that should have been a number (or a text that cannot be held in code page 936).

@@ -44,7 +44,10 @@ public:
 
     // A plain modal message box with one OK button.
     virtual void ShowMessage(const std::string& text) = 0;
-    // The standard error box: the game's title, the message, one OK button.
+    // The standard error box: the game's title, one OK button, in plain words what happened
+    // and what to do, with text behind a details button and in the game folder's log. Called
+    // while an exception is handled (as RunGuarded does), that exception's kind picks the
+    // words.
     virtual void ShowError(const std::string& text) = 0;
 
     // The size of the primary screen in pixels, as the screens are laid out on it.

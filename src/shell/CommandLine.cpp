@@ -18,15 +18,25 @@ GameOptions ParseCommandLine(const QCoreApplication& app) {
     const QCommandLineOption fullscreen(QStringLiteral("fullscreen"),
                                         QStringLiteral("Play full-screen at 800 x 600 "
                                                        "(the default)."));
-    const QCommandLineOption mute(QStringLiteral("mute"), QStringLiteral("Play without music."));
+    const QCommandLineOption mute(QStringLiteral("mute"),
+                                  QStringLiteral("Play without music; no sound device is opened."));
+    const QCommandLineOption data(QStringLiteral("data"),
+                                  QStringLiteral("Play on the game folder DIR (a class's folder); "
+                                                 "an empty or new DIR is made from the installed "
+                                                 "game."),
+                                  QStringLiteral("DIR"));
     parser.addOption(window);
     parser.addOption(fullscreen);
     parser.addOption(mute);
+    parser.addOption(data);
     parser.process(app);
 
     GameOptions options;
     options.windowed = parser.isSet(window) && !parser.isSet(fullscreen);
     options.mute = parser.isSet(mute);
+    if (parser.isSet(data)) {
+        options.dataFolder = parser.value(data).toStdString();
+    }
     return options;
 }
 

@@ -4,6 +4,7 @@
 #include "core/ProgramFolder.h"
 #include "host/movie/RendererChoice.h"
 #include "host/services/QtPlatform.h"
+#include "host/services/QtTranslations.h"
 #include "host/services/TMediaPlayer.h"
 #include "server/ServerEngine.h"
 #include "server/ServerErrors.h"
@@ -11,6 +12,7 @@
 #include "shell/DesignFonts.h"
 #include "shell/DesktopMode.h"
 #include "shell/DisplayFit.h"
+#include "shell/GameFolderStart.h"
 #include "shell/ScreenChain.h"
 #include "shell/TFormtitle.h"
 
@@ -28,10 +30,14 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     const xuehai::GameOptions options = xuehai::ParseCommandLine(app);
+    xuehai::InstallQtTranslations(app);
     xuehai::InstallDesignFonts();
     xuehai::SetMusicMuted(options.mute);
 
     xuehai::QtPlatform platform({options.windowed});
+    if (!xuehai::OpenGameFolder(platform, options)) {
+        return 1;
+    }
     // A computer room keeps the records on a server (xuehai.conf or XUEHAI_SERVER); without
     // it the game cannot count a single answer, so it says which server and ends.
     try {

@@ -60,11 +60,13 @@ Connection::Connection(const std::filesystem::path& file, std::string_view passw
 void Connection::Locate() {
     struct stat status {};
     if (::stat(file_.c_str(), &status) != 0) {
-        throw DatabaseError("database file '" + file_.string() + "' does not exist");
+        throw DatabaseError("database file '" + file_.string() + "' does not exist",
+                            FailureKind::Missing);
     }
     if (!S_ISREG(status.st_mode)) {
-        throw DatabaseError("'" + file_.string() +
-                            "' is not a game database file (it is not a file)");
+        throw DatabaseError(
+            "'" + file_.string() + "' is not a game database file (it is not a file)",
+            FailureKind::Damaged);
     }
     key_ = FileKey{static_cast<std::uint64_t>(status.st_dev),
                    static_cast<std::uint64_t>(status.st_ino)};
@@ -74,8 +76,11 @@ void Connection::Open() {
     const int rc = sqlite3_open_v2(file_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
     try {
         if (rc != SQLITE_OK) {
+            const FailureKind kind = KindOfEngineFailure(rc, file_);
             throw DatabaseError("cannot open database file '" + file_.string() + "': " +
-                                (db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc)));
+                                    (db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(rc)) +
+                                    CauseOf(kind, file_),
+                                kind);
         }
         // The wait for locks first: another program's exclusive lock would refuse the
         // identity read at once.

@@ -16,7 +16,8 @@ namespace {
 using StatementPtr = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
 
 [[noreturn]] void NotAGameFile(const std::filesystem::path& file, const std::string& why) {
-    throw DatabaseError("'" + file.string() + "' is not a game database file (" + why + ")");
+    throw DatabaseError("'" + file.string() + "' is not a game database file (" + why + ")",
+                        FailureKind::Damaged);
 }
 
 }  // namespace
@@ -46,13 +47,15 @@ void CheckFileIdentity(sqlite3* db, const std::filesystem::path& file, std::stri
     }
     const auto* stored = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 0));
     if (stored == nullptr || std::string_view(stored) != password) {
-        throw DatabaseError("wrong password for database file '" + file.string() + "'");
+        throw DatabaseError("wrong password for database file '" + file.string() + "'",
+                            FailureKind::Damaged);
     }
     const int version = sqlite3_column_int(statement.get(), 1);
     if (version > CurrentSchemaVersion) {
         throw DatabaseError("database file '" + file.string() + "' has layout version " +
-                            std::to_string(version) + "; this game reads version " +
-                            std::to_string(CurrentSchemaVersion) + " and older");
+                                std::to_string(version) + "; this game reads version " +
+                                std::to_string(CurrentSchemaVersion) + " and older",
+                            FailureKind::Damaged);
     }
 }
 

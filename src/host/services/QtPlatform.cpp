@@ -2,11 +2,15 @@
 #include "host/services/QtPlatform.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
 
+#include "core/ProgramFolder.h"
 #include "host/movie/TShockwaveFlash.h"
+#include "host/services/FailureLog.h"
+#include "host/services/FailureNotice.h"
 #include "host/services/ImagePrinting.h"
 #include "host/services/SaveFileDialog.h"
 #include "host/services/TMediaPlayer.h"
@@ -19,9 +23,16 @@ namespace {
 
 constexpr QSize kWindowScreen{800, 600};
 
+// The game's Chinese face, large enough for a child to read at a glance.
+QFont BoxFont() {
+    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    font.setPointSize(15);
+    return font;
+}
+
 // Texts may carry file names or movie input, so they are never read as markup. The box
 // belongs to the screen that is running, so it stays in front of screens kept on top.
-void ShowBox(QMessageBox::Icon icon, const std::string& text) {
+void ShowBox(QMessageBox::Icon icon, const std::string& text, const std::string& detail = {}) {
     QWidget* owner = QApplication::activeModalWidget();
     if (!owner) {
         owner = QApplication::activeWindow();
@@ -29,6 +40,10 @@ void ShowBox(QMessageBox::Icon icon, const std::string& text) {
     QMessageBox box(icon, QString::fromUtf8("学海"), QString::fromStdString(text), QMessageBox::Ok,
                     owner);
     box.setTextFormat(Qt::PlainText);
+    box.setFont(BoxFont());
+    if (!detail.empty()) {
+        box.setDetailedText(QString::fromStdString(detail));
+    }
     box.exec();
 }
 
@@ -50,7 +65,14 @@ void QtPlatform::ShowMessage(const std::string& text) {
 }
 
 void QtPlatform::ShowError(const std::string& text) {
-    ShowBox(QMessageBox::Critical, text);
+    // Called while the failure is being handled, so its kind is at hand.
+    const FailureNotice notice = NoticeFor(text, std::current_exception());
+    const std::filesystem::path log = LogFailure(ProgramFolder(), notice.detail);
+    std::string detail = notice.detail;
+    if (!log.empty()) {
+        detail += "\n\n日志文件：" + log.string();
+    }
+    ShowBox(QMessageBox::Critical, notice.text, detail);
 }
 
 QSize QtPlatform::ScreenSize() {

@@ -15,7 +15,9 @@
 #include <functional>
 
 #include "core/Errors.h"
+#include "core/ProgramFolder.h"
 #include "fakes/FakePlatform.h"
+#include "host/services/FailureLog.h"
 #include "host/services/ImagePrinting.h"
 #include "host/services/QtPlatform.h"
 #include "host/services/SaveFileDialog.h"
@@ -45,28 +47,104 @@ struct ShownBox {
     QString text;
     Qt::TextFormat format = Qt::AutoText;
     int buttons = 0;
+    QString detail;
+    int pointSize = 0;
 };
 
 ShownBox ShowAndRead(const std::function<void()>& show) {
     ShownBox seen;
     QObject scope;
     WhenModalOpens<QMessageBox>(scope, [&](QMessageBox& box) {
-        seen = {box.icon(), box.windowTitle(), box.text(), box.textFormat(),
-                int(box.buttons().size())};
+        seen = {box.icon(),
+                box.windowTitle(),
+                box.text(),
+                box.textFormat(),
+                int(box.buttons().size()),
+                box.detailedText(),
+                box.font().pointSize()};
         box.button(QMessageBox::Ok)->click();
     });
     show();
     return seen;
 }
 
-TEST(MessageBoxes, TheErrorBoxIsCriticalWithTheGameTitleAndOneOk) {
+class ErrorBoxes : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        SetProgramFolder(folder.path().toStdString());
+    }
+    void TearDown() override {
+        SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
+    }
+
+    // The box as the event boundary shows it: from inside the handler of the failure.
+    template <typename Failure>
+    ShownBox Fail(const Failure& failure) {
+        return ShowAndRead([&] {
+            try {
+                throw failure;
+            } catch (const std::exception& e) {
+                platform.ShowError(e.what());
+            }
+        });
+    }
+
+    QString Log() const {
+        QFile log(folder.filePath(QString::fromUtf8(kFailureLogName)));
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+    }
+
+    QTemporaryDir folder;
     QtPlatform platform;
-    ShownBox box = ShowAndRead([&] { platform.ShowError("The file 'a<b>.dat' is missing"); });
+};
+
+TEST_F(ErrorBoxes, SayInPlainWordsWhatHappenedAndKeepTheEngineMessageBehindDetails) {
+    const std::string engine =
+        "database is locked (statement: INSERT INTO [User-Question] VALUES(1); file 'a<b>.dat')";
+    ShownBox box = Fail(DatabaseError(engine, FailureKind::Locked));
     EXPECT_EQ(box.icon, QMessageBox::Critical);
     EXPECT_EQ(box.title, QString::fromUtf8("学海"));
-    EXPECT_EQ(box.text, QStringLiteral("The file 'a<b>.dat' is missing"));
     EXPECT_EQ(box.format, Qt::PlainText);
-    EXPECT_EQ(box.buttons, 1);
+    EXPECT_TRUE(box.text.contains(QString::fromUtf8("另一个程序正在使用")))
+        << box.text.toStdString();
+    EXPECT_FALSE(box.text.contains(QStringLiteral("INSERT")));
+    EXPECT_TRUE(box.detail.startsWith(QString::fromStdString(engine)));
+    // One OK, and the button that opens the details.
+    EXPECT_EQ(box.buttons, 2);
+    EXPECT_GE(box.pointSize, 14) << "a child reads the box easily";
+    EXPECT_TRUE(Log().contains(QString::fromStdString(engine)));
+}
+
+TEST_F(ErrorBoxes, NameTheCauseAPlayerCanActOn) {
+    EXPECT_TRUE(Fail(DatabaseError("x", FailureKind::ReadOnly))
+                    .text.contains(QString::fromUtf8("游戏文件夹不能写入")));
+    EXPECT_TRUE(
+        Fail(DatabaseError("x", FailureKind::Missing)).text.contains(QString::fromUtf8("找不到")));
+    EXPECT_TRUE(
+        Fail(DatabaseError("x", FailureKind::Damaged)).text.contains(QString::fromUtf8("坏了")));
+    // Music that cannot play is told apart from the rest: the game goes on without it.
+    EXPECT_TRUE(Fail(MediaError("no decoder")).text.contains(QString::fromUtf8("音乐")));
+    const ShownBox unknown = Fail(Error("An unexpected error stopped the command"));
+    EXPECT_TRUE(unknown.text.contains(QString::fromUtf8(kFailureLogName)));
+    EXPECT_FALSE(unknown.text.contains(QStringLiteral("unexpected")));
+}
+
+TEST_F(ErrorBoxes, KeepTheWordsACommandChoseForItsPlayer) {
+    const ShownBox box = Fail(RecordsLockedError(
+        "这道题的答案没有记下来：请关掉那个程序。\n\ndatabase is locked (statement: UPDATE x)",
+        FailureKind::Locked));
+    EXPECT_EQ(box.text, QString::fromUtf8("这道题的答案没有记下来：请关掉那个程序。"));
+    EXPECT_TRUE(box.detail.startsWith(QStringLiteral("database is locked (statement: UPDATE x)")));
+    // An engine message with an empty line of its own is no player's text.
+    EXPECT_TRUE(Fail(DatabaseError("near \"x\"\n\nsyntax error", FailureKind::Unknown))
+                    .text.contains(QString::fromUtf8("出了一点问题")));
+}
+
+TEST_F(ErrorBoxes, WithoutAFailureAtHandStillSpeakPlainly) {
+    ShownBox box = ShowAndRead([&] { platform.ShowError("The file 'a<b>.dat' is missing"); });
+    EXPECT_FALSE(box.text.contains(QStringLiteral("a<b>.dat")));
+    EXPECT_TRUE(box.detail.contains(QStringLiteral("The file 'a<b>.dat' is missing")));
 }
 
 TEST(MessageBoxes, AMessageIsPlainWithOneOk) {
