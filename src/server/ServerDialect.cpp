@@ -16,32 +16,6 @@ char Lower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// The end of a quoted piece opened at start, closed by close; a doubled closing quote
-// inside does not end it (brackets cannot be doubled).
-std::size_t QuotedEnd(std::string_view sql, std::size_t start, char close) {
-    std::size_t i = start + 1;
-    while (i < sql.size()) {
-        if (sql[i] == close) {
-            if (close != ']' && i + 1 < sql.size() && sql[i + 1] == close) {
-                i += 2;
-                continue;
-            }
-            return i + 1;
-        }
-        ++i;
-    }
-    return sql.size();
-}
-
-std::size_t CommentEnd(std::string_view sql, std::size_t start) {
-    if (sql[start] == '-') {
-        const std::size_t end = sql.find('\n', start);
-        return end == std::string_view::npos ? sql.size() : end + 1;
-    }
-    const std::size_t end = sql.find("*/", start + 2);
-    return end == std::string_view::npos ? sql.size() : end + 2;
-}
-
 // A quoted name written as the server reads it: in double quotes, in lower case.
 std::string ServerName(std::string_view quoted, char close) {
     std::string_view inner = quoted.substr(1);
@@ -72,19 +46,13 @@ std::string TranslateForServer(std::string_view source) {
     std::size_t i = 0;
     while (i < sql.size()) {
         const char c = sql[i];
-        std::size_t next = i + 1;
-        if (c == '\'') {
-            next = QuotedEnd(sql, i, '\'');
-        } else if (c == '"' || c == '`' || c == '[') {
-            const char close = c == '[' ? ']' : c;
-            next = QuotedEnd(sql, i, close);
-            out += ServerName(sql.substr(i, next - i), close);
+        std::size_t next = SqlPieceEnd(sql, i);
+        if (c == '"' || c == '`' || c == '[') {
+            out += ServerName(sql.substr(i, next - i), c == '[' ? ']' : c);
             i = next;
             continue;
-        } else if ((c == '-' && i + 1 < sql.size() && sql[i + 1] == '-') ||
-                   (c == '/' && i + 1 < sql.size() && sql[i + 1] == '*')) {
-            next = CommentEnd(sql, i);
-        } else if (IsNameCharacter(c)) {
+        }
+        if (next == i + 1 && IsNameCharacter(c)) {
             while (next < sql.size() && IsNameCharacter(sql[next])) {
                 ++next;
             }

@@ -60,21 +60,26 @@ void Floor(sqlite3_context* context, int, sqlite3_value** args) {
 
 }  // namespace
 
+std::size_t SqlPieceEnd(std::string_view sql, std::size_t start) {
+    const char c = sql[start];
+    if (c == '\'' || c == '"' || c == '`') {
+        return SkipQuoted(sql, start, c);
+    }
+    if (c == '[') {
+        return SkipQuoted(sql, start, ']');
+    }
+    const bool comment = start + 1 < sql.size() && ((c == '-' && sql[start + 1] == '-') ||
+                                                    (c == '/' && sql[start + 1] == '*'));
+    return comment ? SkipComment(sql, start) : start + 1;
+}
+
 std::string RewriteDivision(std::string_view sql) {
     std::string out;
     out.reserve(sql.size() + 8);
     std::size_t i = 0;
     while (i < sql.size()) {
-        const char c = sql[i];
-        std::size_t next = i + 1;
-        if (c == '\'' || c == '"' || c == '`') {
-            next = SkipQuoted(sql, i, c);
-        } else if (c == '[') {
-            next = SkipQuoted(sql, i, ']');
-        } else if ((c == '-' && i + 1 < sql.size() && sql[i + 1] == '-') ||
-                   (c == '/' && i + 1 < sql.size() && sql[i + 1] == '*')) {
-            next = SkipComment(sql, i);
-        } else if (c == '/') {
+        const std::size_t next = SqlPieceEnd(sql, i);
+        if (sql[i] == '/' && next == i + 1) {
             out += "*1.0";
         }
         out.append(sql.substr(i, next - i));
