@@ -123,9 +123,12 @@ void ServerLink::Connect() {
         PQfinish(conn_);
         conn_ = nullptr;
         broken_ = true;
-        throw ServerUnreachableError("连不上学海的服务器 " + name_ + "（" + why +
-                                     "）。请检查网线和服务器是否开着，或者请老师检查这台电脑的"
-                                     "服务器设置，然后再试。");
+        // The player reads the plain sentence; libpq's own words go behind the details
+        // button and into the log.
+        throw ServerUnreachableError("连不上学海的服务器 " + name_ +
+                                     "。请检查网线和服务器是否开着，或者请老师检查这台电脑的"
+                                     "服务器设置，然后再试。\n\nlibpq: " +
+                                     why);
     }
     broken_ = false;
     schema_.clear();
@@ -165,11 +168,23 @@ PGresult* ServerLink::Exec(std::string_view sql, const Parameters& parameters) {
     }
     const std::string why =
         Trimmed(result != nullptr ? PQresultErrorMessage(result) : PQerrorMessage(conn_));
+    const char* field = result != nullptr ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+    const std::string state = field != nullptr ? field : "";
     PQclear(result);
     if (PQstatus(conn_) == CONNECTION_BAD) {
         Lost();
     }
-    throw DatabaseError(why + " (statement: " + text + "; server " + name_ + ")");
+    const std::string detail = why + " (statement: " + text + "; server " + name_ + ")";
+    // Another computer changed the same rows first, or held them past the wait: the
+    // transaction is over and nothing of it was saved.
+    if (state == "40001" || state == "40P01" || state == "55P03") {
+        throw RecordsLockedError("服务器 " + name_ +
+                                     " 上的同一份数据正被另一台电脑修改，这一步没有做成，什么也"
+                                     "没有改。请过一会儿再试一次。\n\n" +
+                                     detail,
+                                 FailureKind::Locked);
+    }
+    throw DatabaseError(detail);
 }
 
 void ServerLink::UseSchema(const std::string& schema) {

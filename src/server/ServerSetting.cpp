@@ -39,8 +39,10 @@ std::map<std::string, std::string> ParseConnInfo(const std::string& connInfo,
     if (options == nullptr) {
         std::string why = error != nullptr ? Trim(error) : "内存不足";
         PQfreemem(error);
-        throw ServerUnreachableError("服务器设置（" + origin + "）写得不对：" + why +
-                                     "。请按“host=服务器地址 dbname=数据库名”的样子改好。");
+        throw ServerUnreachableError("服务器设置（" + origin +
+                                     "）写得不对。请按“host=服务器地址 dbname=数据库名”的样子"
+                                     "改好。\n\nlibpq: " +
+                                     why);
     }
     std::map<std::string, std::string> set;
     for (const PQconninfoOption* option = options; option->keyword != nullptr; ++option) {
