@@ -64,8 +64,12 @@ std::optional<Question> DecodeQuestion(const StoredQuestion& stored) {
 }
 
 std::vector<Question> ReadBankQuestions(sqlite3* db) {
+    return BankQuestions(ReadStoredQuestions(db));
+}
+
+std::vector<Question> BankQuestions(const std::vector<StoredQuestion>& rows) {
     std::vector<Question> questions;
-    for (const StoredQuestion& stored : ReadStoredQuestions(db)) {
+    for (const StoredQuestion& stored : rows) {
         std::optional<Question> q = DecodeQuestion(stored);
         if (!q || stored.id != static_cast<std::int64_t>(questions.size())) {
             throw ToolError(kExitProblems,

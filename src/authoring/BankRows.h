@@ -40,6 +40,8 @@ std::optional<Question> DecodeQuestion(const StoredQuestion& stored);
 // The decoded questions of a bank numbered 0 to N - 1, the way build writes them; throws
 // ToolError (kExitProblems) naming the first row that is not, and pointing at check.
 std::vector<Question> ReadBankQuestions(sqlite3* db);
+// The same rule for rows read otherwise (from a server), in the order of their numbers.
+std::vector<Question> BankQuestions(const std::vector<StoredQuestion>& rows);
 
 // Writes questions numbered 0 to N - 1 into an empty Question table, each text scrambled
 // with its own random key; progress is told the number written so far.

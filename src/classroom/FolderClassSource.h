@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "classroom/ClassOverview.h"
+#include "classroom/StoreClassSource.h"
 
 namespace xuehai::classroom {
 
@@ -12,16 +12,15 @@ namespace xuehai::classroom {
 std::vector<Subject> ReadSubjects();
 
 // A class as a game folder holds it: Save\userinfo.dat and the banks of the list files.
-// Points the store at the folder, as the game's own screens see it.
-class FolderClassSource : public ClassSource {
+// Points the store at the folder's own files, as the game's own screens see them.
+class FolderClassSource : public StoreClassSource {
 public:
-    explicit FolderClassSource(const std::filesystem::path& gameFolder);
-    ClassOverview ReadOverview() override;
-    std::vector<MissedQuestion> ReadMissedQuestions(const std::string& player,
-                                                    std::size_t limit) override;
-};
+    explicit FolderClassSource(std::filesystem::path gameFolder);
 
-// The game path of a subject's bank, "Data\Qut004\004.dat".
-std::string BankGamePath(const std::string& code);
+private:
+    std::vector<Subject> Open() override;
+
+    std::filesystem::path folder_;
+};
 
 }  // namespace xuehai::classroom

@@ -14,13 +14,15 @@ namespace {
 // start at 0 and a new player's class is 1, because the game inserts rows naming only
 // their keys; the keys are those the statements look rows up by. Names are unquoted, so
 // the server keeps them in lower case and finds them however a statement spells them;
-// the bracketed [User-Question] of the statements arrives as "user-question".
+// the bracketed [User-Question] of the statements arrives as "user-question". The player
+// records number their rows as they come, as the file's row ids do, so "ORDER BY rowid"
+// lists the players in the order they registered on either engine.
 const std::vector<std::string>& Layout(DatabaseKind kind) {
     static const std::vector<std::string> records{
         "CREATE TABLE UserInfo (UserName text NOT NULL PRIMARY KEY, "
         "UserHead integer NOT NULL DEFAULT 0, UserScore integer NOT NULL DEFAULT 0, "
         "UserClass integer NOT NULL DEFAULT 1, UserRight integer NOT NULL DEFAULT 0, "
-        "UserWrong integer NOT NULL DEFAULT 0)"};
+        "UserWrong integer NOT NULL DEFAULT 0, rowid bigserial NOT NULL UNIQUE)"};
     static const std::vector<std::string> bank{
         "CREATE TABLE Question (QAID integer NOT NULL PRIMARY KEY, QACont text, QAA text, "
         "QAB text, QAC text, QAD text, QARight text, QAFLAG text)",
@@ -118,6 +120,9 @@ void CreateRegistry(ServerLink& link) {
         "key text NOT NULL UNIQUE, path text NOT NULL, kind text NOT NULL, "
         "schemaname text NOT NULL UNIQUE, password text NOT NULL, "
         "schemaversion integer NOT NULL)");
+    link.Run(
+        "CREATE TABLE IF NOT EXISTS xuehai.subject (position integer PRIMARY KEY, "
+        "code text NOT NULL, name text NOT NULL)");
 }
 
 std::optional<ServerFile> FindServerFile(ServerLink& link, const std::string& key) {

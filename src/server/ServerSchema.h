@@ -14,7 +14,8 @@ class ServerLink;
 // One database of a class or a school holds every game file of a game folder. Each game
 // file gets a schema of its own holding the tables of its kind, so the game's statements
 // run on it unchanged with the search path set to that schema, and the rows of one bank
-// never mix with another's. The schema "xuehai" lists the game files.
+// never mix with another's. The schema "xuehai" lists the game files (gamefile) and the
+// subjects of the game folder's list files (subject: position, code, name).
 inline constexpr const char* RegistrySchema = "xuehai";
 
 // A game file on the server.

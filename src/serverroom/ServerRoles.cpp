@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ServerRoles.h"
+#include "serverroom/ServerRoles.h"
 
 #include <string>
 
@@ -31,6 +31,7 @@ void Grant(ServerLink& link) {
              " TO " + TeacherRole);
     link.Run(std::string("GRANT USAGE ON ALL SEQUENCES IN SCHEMA ") + RegistrySchema + " TO " +
              TeacherRole);
+    link.Run(std::string("GRANT DELETE ON ") + RegistrySchema + ".subject TO " + TeacherRole);
     for (const ServerFile& file : ListServerFiles(link)) {
         const std::string schema = Quoted(file.schema);
         link.Run("GRANT USAGE ON SCHEMA " + schema + " TO " + both);
@@ -38,7 +39,9 @@ void Grant(ServerLink& link) {
                  TeacherRole);
         link.Run("GRANT SELECT ON ALL TABLES IN SCHEMA " + schema + " TO " + PupilRole);
         if (file.kind == DatabaseKind::PlayerRecords) {
+            // A new player's row takes the next number of the records' own sequence.
             link.Run("GRANT INSERT, UPDATE ON " + schema + ".userinfo TO " + PupilRole);
+            link.Run("GRANT USAGE ON ALL SEQUENCES IN SCHEMA " + schema + " TO " + PupilRole);
         } else if (file.kind == DatabaseKind::QuestionBank) {
             link.Run("GRANT INSERT, UPDATE ON " + schema + ".userstats, " + schema +
                      ".\"user-question\" TO " + PupilRole);

@@ -1,20 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ServerTransfer.h"
+#include "serverroom/ServerTransfer.h"
 
 #include <sqlite3.h>
 #include <unistd.h>
 
 #include <optional>
 
-#include "ServerRoles.h"
 #include "authoring/BankRows.h"
 #include "authoring/BankUpdate.h"
 #include "authoring/GameFile.h"
 #include "authoring/Sql.h"
 #include "authoring/ToolError.h"
+#include "classroom/FolderClassSource.h"
 #include "core/Errors.h"
+#include "core/ProgramFolder.h"
 #include "server/ServerLink.h"
 #include "server/ServerSchema.h"
+#include "serverroom/ServerRoles.h"
+#include "serverroom/ServerSubjects.h"
 
 namespace xuehai::bank {
 
@@ -167,13 +170,16 @@ private:
     std::unique_ptr<GameFile> file_;
 };
 
-std::string UpdateBankOnServer(ServerLink& link, const ServerFile& file, sqlite3* local) {
+UpdateSummary UpdateBankOnServer(ServerLink& link, const ServerFile& file,
+                                 const std::vector<Question>& questions) {
     const std::vector<std::string> tables = TablesOf(DatabaseKind::QuestionBank);
     std::string locked;
     for (const std::string& table : tables) {
         locked += (locked.empty() ? "" : ", ") + ServerTable(table);
     }
-    // Answers given meanwhile wait for the update instead of being lost by it.
+    // Answers given meanwhile wait for the update instead of being lost by it; a bank
+    // another teacher holds longer than that is refused (RecordsLockedError).
+    link.Run("SET LOCAL lock_timeout = '5s'");
     link.Run("LOCK TABLE " + locked + " IN EXCLUSIVE MODE", {}, file.schema);
     ScratchBank scratch;
     {
@@ -183,7 +189,6 @@ std::string UpdateBankOnServer(ServerLink& link, const ServerFile& file, sqlite3
         }
         fill.Commit();
     }
-    const std::vector<Question> questions = ReadBankQuestions(local);
     SqlTransaction update(scratch.Handle());
     const UpdateSummary summary = UpdateBank(scratch.Handle(), questions, [](std::size_t) {});
     update.Commit();
@@ -193,7 +198,32 @@ std::string UpdateBankOnServer(ServerLink& link, const ServerFile& file, sqlite3
             CopyToServer(scratch.Handle(), link, file.schema, table);
         }
     }
-    return "题库已更新：" + DescribeUpdate(summary);
+    return summary;
+}
+
+// The game file of path on the server, of kind; ToolError when it holds none.
+ServerFile FileOnServer(ServerLink& link, const std::string& gamePath, DatabaseKind kind) {
+    const std::optional<ServerFile> file = FindServerFile(link, GameFileKey(gamePath, ""));
+    if (!file || file->kind != kind) {
+        throw ToolError(kExitFile, "服务器 " + link.Name() + " 上没有 " + gamePath +
+                                       "：请用 xuehai-bank server init 把游戏文件夹放上去");
+    }
+    return *file;
+}
+
+// Runs work in one transaction of the link: committed when it returns, else rolled back.
+template <typename Work>
+auto InOneTransaction(ServerLink& link, Work work) {
+    link.Begin();
+    const std::uint64_t transaction = link.Transaction();
+    try {
+        auto result = work();
+        link.Commit(transaction);
+        return result;
+    } catch (...) {
+        link.RollBack(transaction);
+        throw;
+    }
 }
 
 std::string InitOne(ServerLink& link, const std::string& path, DatabaseKind kind,
@@ -214,7 +244,8 @@ std::string InitOne(ServerLink& link, const std::string& path, DatabaseKind kind
         case DatabaseKind::PlayerRecords:
             return "服务器上已有，保留服务器上的玩家记录";
         case DatabaseKind::QuestionBank:
-            return UpdateBankOnServer(link, *present, local.Handle());
+            return "题库已更新：" + DescribeUpdate(UpdateBankOnServer(
+                                        link, *present, ReadBankQuestions(local.Handle())));
         case DatabaseKind::Questionnaire:
             break;
     }
@@ -233,6 +264,19 @@ void CheckEncoding(ServerLink& link) {
                                        "，学海需要 UTF8：请用 createdb -E UTF8 -T template0 "
                                        "重新建立数据库");
     }
+}
+
+// The subjects of the folder's list files, for the teachers' tools on the server.
+InitLine PutSubjects(ServerLink& link, const std::filesystem::path& gameFolder) {
+    SetProgramFolder(std::filesystem::absolute(gameFolder));
+    std::vector<classroom::Subject> subjects;
+    try {
+        subjects = classroom::ReadSubjects();
+    } catch (const Error&) {
+        return {"AliginA.cfg、AliginB.cfg", "没有科目表，服务器上的科目没有改动"};
+    }
+    StoreSubjects(link, subjects);
+    return {"AliginA.cfg、AliginB.cfg", std::to_string(subjects.size()) + " 个科目已放到服务器上"};
 }
 
 }  // namespace
@@ -261,6 +305,7 @@ std::vector<InitLine> InitServer(ServerLink& link, const std::filesystem::path& 
             lines.push_back(
                 {path, kind ? InitOne(link, path, *kind, file) : "不是学海的数据文件，跳过"});
         }
+        lines.push_back(PutSubjects(link, gameFolder));
         RefreshRoles(link);
         link.Commit(transaction);
     } catch (const DatabaseError& error) {
@@ -306,6 +351,48 @@ std::size_t DumpServer(ServerLink& link, const std::filesystem::path& folder) {
         throw;
     }
     return written;
+}
+
+void CopyFileFromServer(ServerLink& link, const std::string& gamePath, DatabaseKind kind,
+                        const std::filesystem::path& target) {
+    InOneTransaction(link, [&] {
+        link.Run("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ READ ONLY");
+        const ServerFile file = FileOnServer(link, gamePath, kind);
+        std::filesystem::create_directories(target.parent_path());
+        std::filesystem::remove(target);
+        CreateDatabaseFile(target, kind);
+        GameFile out(target, kind);
+        SqlTransaction fill(out.Handle());
+        if (kind == DatabaseKind::Questionnaire) {
+            RunSql(out.Handle(), "CREATE TABLE IF NOT EXISTS CQTitle (Title TEXT NOT NULL)");
+        }
+        for (const std::string& table : TablesOf(kind)) {
+            CopyFromServer(link, file.schema, table, out.Handle());
+        }
+        fill.Commit();
+        return true;
+    });
+}
+
+UpdateSummary SaveBankOnServer(ServerLink& link, const std::string& gamePath,
+                               const std::vector<Question>& questions) {
+    return InOneTransaction(link, [&] {
+        return UpdateBankOnServer(link, FileOnServer(link, gamePath, DatabaseKind::QuestionBank),
+                                  questions);
+    });
+}
+
+void ReplaceOnServer(ServerLink& link, const std::string& gamePath, DatabaseKind kind,
+                     const std::filesystem::path& local) {
+    InOneTransaction(link, [&] {
+        const ServerFile file = FileOnServer(link, gamePath, kind);
+        GameFile source(local, kind);
+        for (const std::string& table : TablesOf(kind)) {
+            link.Run("DELETE FROM " + ServerTable(table), {}, file.schema);
+            CopyToServer(source.Handle(), link, file.schema, table);
+        }
+        return true;
+    });
 }
 
 }  // namespace xuehai::bank

@@ -5,6 +5,7 @@
 
 #include "PostgresServer.h"
 #include "ToolTestSupport.h"
+#include "core/CodePage936.h"
 
 namespace xuehai::test {
 namespace {
@@ -174,6 +175,56 @@ TEST_F(ServerToolTest, RefusesAPasswordOnTheCommandLineAndNamesAnUnreachableServ
     const ToolResult away = Run({"server", "roles", "host=/nonexistent port=7 dbname=class4"});
     EXPECT_EQ(away.status, 3);
     EXPECT_THAT(away.err, HasSubstr("/nonexistent:7/class4"));
+}
+
+// Two subjects of which only the first has a bank, players registered in an order the
+// name index would not keep, answers of one of them; then pupils play on the server.
+TEST_F(ServerToolTest, ClassFromTheServerReadsAsFromTheFolder) {
+    std::filesystem::create_directories(Path("game/Data/Qut001"));
+    Write("game/AliginA.cfg", Utf8ToCp936("语文\n英语\n"));
+    Write("game/AliginB.cfg", "001\n002\n");
+    const std::string bank =
+        Build("game/Data/Qut001/001.dat",
+              kHeader + QuestionLine("一") + QuestionLine("二") + QuestionLine("三"));
+    const std::string records = Path("game/Save/userinfo.dat").string();
+    ASSERT_EQ(Run({"records", "init", records}).status, 0);
+    Sql(records,
+        "INSERT INTO UserInfo(UserName,UserHead,UserScore,UserClass,UserRight,UserWrong) "
+        "VALUES('赵六',3,1200,2,3,1), ('王五',1,0,1,0,0), ('O''Neil',2,10,1,1,0)");
+    Sql(bank, "INSERT INTO UserStats(UserName,UserRight,UserWrong) VALUES('赵六',2,1)");
+    Sql(bank,
+        "INSERT INTO [User-Question](QuestionID,UserName,RightCount,WrongCount) "
+        "VALUES(0,'赵六',2,0), (2,'赵六',0,1)");
+    const ToolResult init = Run({"server", "init", connInfo_, Path("game").string()});
+    ASSERT_EQ(init.status, 0) << init.err;
+    EXPECT_THAT(init.out, HasSubstr("2 个科目已放到服务器上"));
+
+    // The same game on both: 赵六 answers once more, which moves its row on the server.
+    const std::string update =
+        "UPDATE UserInfo SET UserScore = UserScore + 100 WHERE "
+        "UserName = '赵六'";
+    Sql(records, update);
+    ServerValue(connInfo_, "SET search_path TO \"" + Schema("save/userinfo.dat") + "\"; " + update);
+
+    for (const std::vector<std::string> format :
+         {std::vector<std::string>{}, std::vector<std::string>{"--csv"}}) {
+        std::vector<std::string> fromFolder{"class"};
+        fromFolder.insert(fromFolder.end(), format.begin(), format.end());
+        std::vector<std::string> fromServer = fromFolder;
+        fromFolder.push_back(Path("game").string());
+        fromServer.push_back(connInfo_);
+        const ToolResult folder = Run(fromFolder);
+        const ToolResult server = Run(fromServer);
+        ASSERT_EQ(folder.status, 0) << folder.err;
+        ASSERT_EQ(server.status, 0) << server.err;
+        EXPECT_EQ(server.out, folder.out);
+        EXPECT_THAT(server.out, HasSubstr("赵六"));
+        EXPECT_LT(server.out.find("赵六"), server.out.find("王五"))
+            << "players come in the order they registered";
+    }
+    const ToolResult neither = Run({"class", Path("no-such-folder").string()});
+    EXPECT_EQ(neither.status, 3);
+    EXPECT_THAT(neither.err, HasSubstr("no-such-folder"));
 }
 
 }  // namespace

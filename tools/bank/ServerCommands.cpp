@@ -2,12 +2,12 @@
 #include <iostream>
 
 #include "Command.h"
-#include "ServerRoles.h"
-#include "ServerTransfer.h"
 #include "authoring/ToolError.h"
 #include "server/ServerErrors.h"
 #include "server/ServerLink.h"
 #include "server/ServerSetting.h"
+#include "serverroom/ServerRoles.h"
+#include "serverroom/ServerTransfer.h"
 
 namespace xuehai::bank {
 
