@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classroom/PlayerAdmin.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "authoring/GameFile.h"
@@ -9,131 +10,155 @@
 #include "core/Errors.h"
 #include "core/GamePath.h"
 #include "core/ProgramFolder.h"
+#include "store/CommandTransaction.h"
+#include "store/Connection.h"
+#include "store/ConnectionString.h"
+#include "store/Engine.h"
+#include "store/Query.h"
+#include "store/SqlText.h"
 
 namespace xuehai::classroom {
 
 namespace {
 
-bool HasRow(sqlite3* db, const std::string& sql, const std::string& name) {
-    bank::SqlStatement statement(db, sql);
-    statement.Bind(1, name);
-    return statement.Step();
+constexpr const char* RecordsPath = "Save\\userinfo.dat";
+
+std::string Literal(const std::string& name) {
+    return "'" + EscapeQuotes(name) + "'";
 }
 
-// Runs the statements, each given the names, in one transaction of the file.
-void Change(const std::filesystem::path& file, DatabaseKind kind,
-            const std::vector<std::string>& statements, const std::vector<std::string>& names) {
-    bank::GameFile game(file, kind);
-    bank::SqlTransaction transaction(game.Handle());
-    for (const std::string& sql : statements) {
-        bank::SqlStatement statement(game.Handle(), sql);
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            statement.Bind(static_cast<int>(i + 1), names[i]);
-        }
-        statement.Run();
-    }
-    transaction.Commit();
+std::unique_ptr<Connection> OpenFile(const std::string& gamePath) {
+    return std::make_unique<Connection>(MakeConnectionString(ProgramFolder() + gamePath));
+}
+
+bool HasRow(Connection& file, const std::string& sql) {
+    Query query(file);
+    query.SetText(sql);
+    query.Open();
+    return !query.AtEnd();
+}
+
+// VACUUM INTO writes a consistent copy even while the game holds the file open.
+void CopyFolderFile(const std::string& gamePath, DatabaseKind kind,
+                    const std::filesystem::path& copy) {
+    bank::GameFile source(ResolveGamePath(ProgramFolder() + gamePath), kind);
+    bank::SqlStatement vacuum(source.Handle(), "VACUUM INTO ?1");
+    vacuum.Bind(1, copy.string());
+    vacuum.Run();
 }
 
 }  // namespace
 
-PlayerAdmin::PlayerAdmin(std::filesystem::path gameFolder) : folder_(std::move(gameFolder)) {
-    SetProgramFolder(folder_);
+PlayerAdmin::PlayerAdmin(std::filesystem::path gameFolder)
+    : PlayerAdmin(PlayerFiles{nullptr, ReadSubjects, gameFolder / "备份", CopyFolderFile}) {
+    folder_ = std::move(gameFolder);
 }
 
-std::filesystem::path PlayerAdmin::RecordsFile() const {
-    return ResolveGamePath(ProgramFolder() + "Save\\userinfo.dat");
-}
+PlayerAdmin::PlayerAdmin(PlayerFiles files) : files_(std::move(files)) {}
 
-std::vector<std::filesystem::path> PlayerAdmin::FilesHolding(const std::string& name) const {
-    std::vector<std::filesystem::path> files;
-    for (const Subject& subject : ReadSubjects()) {
-        const std::filesystem::path bankFile =
-            ResolveGamePath(ProgramFolder() + BankGamePath(subject.code));
-        std::error_code ec;
-        if (!std::filesystem::exists(bankFile, ec)) {
-            continue;
+std::vector<std::string> PlayerAdmin::BanksHolding(const std::string& name) {
+    if (!folder_.empty()) {
+        SetProgramFolder(folder_);
+    }
+    UseEngine(files_.engine);
+    std::vector<std::string> banks;
+    for (const Subject& subject : files_.subjects()) {
+        const std::string path = BankGamePath(subject.code);
+        std::unique_ptr<Connection> bank;
+        try {
+            bank = OpenFile(path);
+        } catch (const DatabaseError& error) {
+            if (error.Kind() == FailureKind::Missing) {
+                continue;  // a subject without a bank holds nobody's answers
+            }
+            throw;
         }
-        bank::GameFile bank(bankFile, DatabaseKind::QuestionBank);
-        if (HasRow(bank.Handle(), "SELECT 1 FROM UserStats WHERE UserName = ?1", name) ||
-            HasRow(bank.Handle(), "SELECT 1 FROM [User-Question] WHERE UserName = ?1", name)) {
-            files.push_back(bankFile);
+        if (HasRow(*bank, "SELECT 1 FROM UserStats WHERE UserName = " + Literal(name)) ||
+            HasRow(*bank, "SELECT 1 FROM [User-Question] WHERE UserName = " + Literal(name))) {
+            banks.push_back(path);
         }
     }
-    return files;
+    return banks;
 }
 
-void PlayerAdmin::Backup(const std::vector<std::filesystem::path>& files) {
+void PlayerAdmin::Backup(const std::vector<std::string>& banks) {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H%M%S", &local);
-    lastBackup_ = folder_ / "备份" / stamp;
+    lastBackup_ = files_.backups / stamp;
     // Two changes within one second keep apart.
     for (int n = 2; std::filesystem::exists(lastBackup_); ++n) {
-        lastBackup_ = folder_ / "备份" / (std::string(stamp) + "-" + std::to_string(n));
+        lastBackup_ = files_.backups / (std::string(stamp) + "-" + std::to_string(n));
     }
-    for (const std::filesystem::path& file : files) {
-        const std::filesystem::path copy = lastBackup_ / std::filesystem::relative(file, folder_);
-        std::filesystem::create_directories(copy.parent_path());
-        // VACUUM INTO writes a consistent copy even while the game holds the file open.
-        bank::GameFile source(
-            file, file == RecordsFile() ? DatabaseKind::PlayerRecords : DatabaseKind::QuestionBank);
-        bank::SqlStatement vacuum(source.Handle(), "VACUUM INTO ?1");
-        vacuum.Bind(1, copy.string());
-        vacuum.Run();
+    const auto copy = [this](const std::string& gamePath, DatabaseKind kind) {
+        std::string relative = gamePath;
+        std::replace(relative.begin(), relative.end(), '\\', '/');
+        const std::filesystem::path target = lastBackup_ / relative;
+        std::filesystem::create_directories(target.parent_path());
+        files_.copy(gamePath, kind, target);
+    };
+    copy(RecordsPath, DatabaseKind::PlayerRecords);
+    for (const std::string& bank : banks) {
+        copy(bank, DatabaseKind::QuestionBank);
     }
+}
+
+void PlayerAdmin::Apply(const std::vector<Change>& changes) {
+    std::vector<std::unique_ptr<Connection>> open;
+    CommandTransaction command;
+    for (const Change& change : changes) {
+        open.push_back(OpenFile(change.gamePath));
+        command.Write(*open.back());
+        for (const std::string& sql : change.statements) {
+            open.back()->Execute(sql);
+        }
+    }
+    command.Commit();
 }
 
 void PlayerAdmin::Rename(const std::string& from, const std::string& to) {
     if (to.empty()) {
         throw Error("新名字不能是空的");
     }
+    const std::vector<std::string> banks = BanksHolding(from);
     {
-        bank::GameFile records(RecordsFile(), DatabaseKind::PlayerRecords);
-        if (!HasRow(records.Handle(), "SELECT 1 FROM UserInfo WHERE UserName = ?1", from)) {
+        const std::unique_ptr<Connection> records = OpenFile(RecordsPath);
+        if (!HasRow(*records, "SELECT 1 FROM UserInfo WHERE UserName = " + Literal(from))) {
             throw Error("没有叫“" + from + "”的玩家");
         }
-        if (HasRow(records.Handle(), "SELECT 1 FROM UserInfo WHERE UserName = ?1", to)) {
+        if (HasRow(*records, "SELECT 1 FROM UserInfo WHERE UserName = " + Literal(to))) {
             throw Error("已经有叫“" + to + "”的玩家了，请换一个名字");
         }
     }
-    std::vector<std::filesystem::path> banks = FilesHolding(from);
-    std::vector<std::filesystem::path> all = banks;
-    all.insert(all.begin(), RecordsFile());
-    Backup(all);
-    Change(RecordsFile(), DatabaseKind::PlayerRecords,
-           {"UPDATE UserInfo SET UserName = ?2 WHERE UserName = ?1"}, {from, to});
-    for (const auto& file : banks) {
-        Change(file, DatabaseKind::QuestionBank,
-               {"UPDATE UserStats SET UserName = ?2 WHERE UserName = ?1",
-                "UPDATE [User-Question] SET UserName = ?2 WHERE UserName = ?1"},
-               {from, to});
+    Backup(banks);
+    const std::string set = " SET UserName = " + Literal(to) + " WHERE UserName = " + Literal(from);
+    std::vector<Change> changes{{RecordsPath, {"UPDATE UserInfo" + set}}};
+    for (const std::string& bank : banks) {
+        changes.push_back({bank, {"UPDATE UserStats" + set, "UPDATE [User-Question]" + set}});
     }
+    Apply(changes);
 }
 
 void PlayerAdmin::ResetProgress(const std::string& name) {
-    std::vector<std::filesystem::path> banks = FilesHolding(name);
-    std::vector<std::filesystem::path> all = banks;
-    all.insert(all.begin(), RecordsFile());
-    Backup(all);
-    Change(RecordsFile(), DatabaseKind::PlayerRecords,
-           {"UPDATE UserInfo SET UserScore = 0, UserClass = 1, UserRight = 0, UserWrong = 0 "
-            "WHERE UserName = ?1"},
-           {name});
-    for (const auto& file : banks) {
-        Change(file, DatabaseKind::QuestionBank,
-               {"DELETE FROM UserStats WHERE UserName = ?1",
-                "DELETE FROM [User-Question] WHERE UserName = ?1"},
-               {name});
-    }
+    Clear(name, "UPDATE UserInfo SET UserScore = 0, UserClass = 1, UserRight = 0, UserWrong = 0");
 }
 
 void PlayerAdmin::Remove(const std::string& name) {
-    ResetProgress(name);
-    Change(RecordsFile(), DatabaseKind::PlayerRecords, {"DELETE FROM UserInfo WHERE UserName = ?1"},
-           {name});
+    Clear(name, "DELETE FROM UserInfo");
+}
+
+void PlayerAdmin::Clear(const std::string& name, const std::string& records) {
+    const std::vector<std::string> banks = BanksHolding(name);
+    Backup(banks);
+    const std::string who = " WHERE UserName = " + Literal(name);
+    std::vector<Change> changes{{RecordsPath, {records + who}}};
+    for (const std::string& bank : banks) {
+        changes.push_back(
+            {bank, {"DELETE FROM UserStats" + who, "DELETE FROM [User-Question]" + who}});
+    }
+    Apply(changes);
 }
 
 }  // namespace xuehai::classroom

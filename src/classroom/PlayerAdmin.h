@@ -2,20 +2,43 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "classroom/ClassOverview.h"
+#include "store/DatabaseFiles.h"
+
+namespace xuehai {
+class Engine;
+}
+
 namespace xuehai::classroom {
 
-// Changes to one player over every file of a game folder that holds them: the player
-// records and each bank of the list files. Before a change, every file it is about to
-// change is copied, consistent even while the game runs, into
-// <folder>/备份/<date and time>/<its path in the folder>. Each file changes in one
-// transaction; a file that is busy (the game writing) is waited for briefly, then the
-// change stops with Error, the files changed so far kept and their copies in place.
+// Where the files of a class are kept for PlayerAdmin, named by their game paths
+// ("Save\userinfo.dat"): the store's engine for them (nullptr: the game folder's own
+// files), the subjects whose banks count, where the copies go and how one is made.
+struct PlayerFiles {
+    std::shared_ptr<Engine> engine;
+    std::function<std::vector<Subject>()> subjects;
+    std::filesystem::path backups;  // copies go into <backups>/<date and time>/<game path>
+    std::function<void(const std::string& gamePath, DatabaseKind kind,
+                       const std::filesystem::path& copy)>
+        copy;
+};
+
+// Changes to one player over every file that holds them: the player records and each bank
+// of the list files. Before a change, every file it is about to change is copied,
+// consistent even while the game runs, below the files' backups folder. All the files
+// change in one command, together or not at all; a file that is busy (the game writing)
+// is waited for briefly, then the change stops with Error, nothing changed and the copies
+// in place.
 class PlayerAdmin {
 public:
+    // A game folder's own files; copies go into <folder>/备份/<date and time>/.
     explicit PlayerAdmin(std::filesystem::path gameFolder);
+    explicit PlayerAdmin(PlayerFiles files);
 
     // Throws Error when the new name is empty or taken, or the player is unknown.
     void Rename(const std::string& from, const std::string& to);
@@ -27,11 +50,19 @@ public:
     const std::filesystem::path& LastBackup() const { return lastBackup_; }
 
 private:
-    std::vector<std::filesystem::path> FilesHolding(const std::string& name) const;
-    void Backup(const std::vector<std::filesystem::path>& files);
-    std::filesystem::path RecordsFile() const;
+    struct Change {
+        std::string gamePath;
+        std::vector<std::string> statements;
+    };
 
-    std::filesystem::path folder_;
+    std::vector<std::string> BanksHolding(const std::string& name);
+    void Backup(const std::vector<std::string>& banks);
+    void Apply(const std::vector<Change>& changes);
+    // Takes the player's answers out of every bank; records is run on the player's row.
+    void Clear(const std::string& name, const std::string& records);
+
+    PlayerFiles files_;
+    std::filesystem::path folder_;  // the game folder, when the files are its own
     std::filesystem::path lastBackup_;
 };
 

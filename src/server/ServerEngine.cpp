@@ -80,7 +80,8 @@ std::unique_ptr<EngineDatabase> ServerEngine::Open(const ConnectionSettings& set
         std::optional<ServerFile> file = FindServerFile(*link_, key);
         if (!file) {
             throw DatabaseError("学海的服务器 " + link_->Name() + " 上没有游戏文件 " + key +
-                                "。请老师用 xuehai-bank server init 把游戏文件夹放到服务器上。");
+                                    "。请老师用 xuehai-bank server init 把游戏文件夹放到服务器上。",
+                                FailureKind::Missing);
         }
         known = files_.emplace(key, std::move(*file)).first;
     }

@@ -18,6 +18,7 @@
 #include "server/ServerSchema.h"
 #include "serverroom/ServerRoles.h"
 #include "serverroom/ServerSubjects.h"
+#include "store/Connection.h"
 
 namespace xuehai::bank {
 
@@ -359,6 +360,9 @@ void CopyFileFromServer(ServerLink& link, const std::string& gamePath, DatabaseK
         link.Run("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ READ ONLY");
         const ServerFile file = FileOnServer(link, gamePath, kind);
         std::filesystem::create_directories(target.parent_path());
+        // An idle handle kept for the old file could be handed out for the new one, should
+        // the new file get the old one's inode.
+        ReleaseIdleConnections();
         std::filesystem::remove(target);
         CreateDatabaseFile(target, kind);
         GameFile out(target, kind);
