@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BankFile.h"
 
+#include "ServerCopy.h"
 #include "authoring/BankRows.h"
 #include "authoring/GameFile.h"
+#include "server/ServerEngine.h"
+#include "serverroom/ServerTransfer.h"
 
 namespace xuehai::teacher {
 
 std::vector<QuestionRow> LoadBank(const std::filesystem::path& bank) {
+    if (const std::shared_ptr<ServerEngine> server = WorkingServer()) {
+        bank::CopyFileFromServer(server->Link(), GamePathOf(bank), DatabaseKind::QuestionBank,
+                                 bank);
+    }
     bank::GameFile file(bank, DatabaseKind::QuestionBank);
     const std::vector<bank::Question> questions = bank::ReadBankQuestions(file.Handle());
     const std::map<std::int64_t, QuestionStats> stats = ReadQuestionStats(file.Handle());
@@ -21,6 +28,9 @@ std::vector<QuestionRow> LoadBank(const std::filesystem::path& bank) {
 
 bank::UpdateSummary SaveBank(const std::filesystem::path& bank,
                              const std::vector<bank::Question>& questions) {
+    if (const std::shared_ptr<ServerEngine> server = WorkingServer()) {
+        return bank::SaveBankOnServer(server->Link(), GamePathOf(bank), questions);
+    }
     bank::UpdateSummary summary;
     bank::WriteGameFile(bank, DatabaseKind::QuestionBank, true, [&](sqlite3* db) {
         summary = bank::UpdateBank(db, questions, [](std::size_t) {});

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "classroom/FolderClassSource.h"
+#include "ServerCopy.h"
 #include "classroom/PlayerAdmin.h"
 
 namespace xuehai::teacher {
@@ -80,7 +80,7 @@ void PlayersPage::SetGameFolder(const std::filesystem::path& folder) {
 void PlayersPage::Refresh() {
     list_->clear();
     try {
-        for (const auto& player : classroom::FolderClassSource(folder_).ReadOverview().players) {
+        for (const auto& player : ClassAt(folder_)->ReadOverview().players) {
             list_->addItem(QString::fromStdString(player.name));
         }
     } catch (const std::exception& error) {
@@ -95,7 +95,7 @@ QString PlayersPage::Selected() const {
 
 bool PlayersPage::Run(const QString& done,
                       const std::function<void(classroom::PlayerAdmin&)>& change) {
-    classroom::PlayerAdmin admin(folder_);
+    classroom::PlayerAdmin admin = PlayerAdminAt(folder_);
     try {
         change(admin);
     } catch (const std::exception& error) {

@@ -15,7 +15,8 @@ class PlayerAdmin;
 namespace xuehai::teacher {
 
 // 玩家: rename a player, reset a player's progress or remove a player. Each asks first and
-// copies every file it changes into the folder's 备份 folder.
+// copies every file it changes into the folder's 备份 folder (on a server, into the
+// teacher's own 备份 folder; the status line names it).
 class PlayersPage : public QWidget {
     Q_OBJECT
 public:

@@ -11,12 +11,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ServerCopy.h"
 #include "authoring/GameFile.h"
 #include "authoring/QuestionnaireFile.h"
 #include "authoring/QuestionnaireSource.h"
 #include "authoring/ReachableTotals.h"
 #include "core/GamePath.h"
 #include "core/ProgramFolder.h"
+#include "server/ServerEngine.h"
+#include "serverroom/ServerTransfer.h"
 
 namespace xuehai::teacher {
 
@@ -148,6 +151,10 @@ bool QuestionnairePage::Save() {
             bank::WriteQuestionnaire(db, read.questionnaire);
             return true;
         });
+        if (const std::shared_ptr<ServerEngine> server = WorkingServer()) {
+            bank::ReplaceOnServer(server->Link(), GamePathOf(CurrentFile()),
+                                  DatabaseKind::Questionnaire, CurrentFile());
+        }
     } catch (const std::exception& error) {
         QMessageBox::warning(
             this, QStringLiteral("没有保存"),

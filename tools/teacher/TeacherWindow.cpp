@@ -12,7 +12,14 @@
 #include "ClassPage.h"
 #include "PlayersPage.h"
 #include "QuestionnairePage.h"
+#include "ServerCopy.h"
+#include "ShowFailure.h"
 #include "classroom/FolderClassSource.h"
+#include "core/ProgramFolder.h"
+#include "server/ServerEngine.h"
+#include "server/ServerLink.h"
+#include "server/ServerSetting.h"
+#include "serverroom/ServerClassSource.h"
 
 namespace xuehai::teacher {
 
@@ -42,17 +49,58 @@ TeacherWindow::TeacherWindow(QWidget* parent)
     statusBar()->showMessage(QStringLiteral("请用“文件 → 打开游戏文件夹”选择游戏所在的文件夹。"));
 }
 
+TeacherWindow::~TeacherWindow() {
+    DropServerCopy();
+}
+
 void TeacherWindow::OpenFolder(const std::filesystem::path& folder) {
     if (!banks_->ConfirmLeave()) {
         return;
     }
-    auto source = std::make_shared<classroom::FolderClassSource>(folder);
-    class_->SetSource(source);
+    WorkOnServer(nullptr);
+    UseEngine(nullptr);
+    DropServerCopy();
+    class_->SetSource(std::make_shared<classroom::FolderClassSource>(folder));
+    ShowPlace(folder,
+              QStringLiteral("游戏文件夹：%1").arg(QString::fromStdString(folder.string())));
+}
+
+bool TeacherWindow::OpenServer(const std::string& connInfo) {
+    if (!banks_->ConfirmLeave()) {
+        return false;
+    }
+    std::shared_ptr<ServerEngine> server;
+    std::filesystem::path copy;
+    try {
+        server = std::make_shared<ServerEngine>(ServerConnInfo(connInfo, "--server"));
+        copy = CopyServer(*server);
+    } catch (const std::exception& error) {
+        ShowFailure(this, QStringLiteral("打不开服务器"), error.what());
+        return false;
+    }
+    DropServerCopy();
+    serverCopy_ = copy;
+    WorkOnServer(server);
+    class_->SetSource(std::make_shared<classroom::ServerClassSource>(server));
+    ShowPlace(copy, QStringLiteral("学海的服务器：%1（题库和性格测试保存到服务器上）")
+                        .arg(QString::fromStdString(server->Link().Name())));
+    return true;
+}
+
+void TeacherWindow::ShowPlace(const std::filesystem::path& folder, const QString& where) {
+    SetProgramFolder(folder);
     banks_->SetGameFolder(folder);
     questionnaires_->SetGameFolder(folder);
     players_->SetGameFolder(folder);
-    statusBar()->showMessage(
-        QStringLiteral("游戏文件夹：%1").arg(QString::fromStdString(folder.string())));
+    statusBar()->showMessage(where);
+}
+
+void TeacherWindow::DropServerCopy() {
+    if (!serverCopy_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(serverCopy_, ignored);
+        serverCopy_.clear();
+    }
 }
 
 void TeacherWindow::ChooseFolder() {

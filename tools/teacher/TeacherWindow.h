@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <filesystem>
+#include <string>
 
 class QTabWidget;
 
@@ -19,6 +20,10 @@ class TeacherWindow : public QMainWindow {
 public:
     explicit TeacherWindow(QWidget* parent = nullptr);
     void OpenFolder(const std::filesystem::path& folder);
+    // Works on a computer room's server (a libpq connection string, URI or service name);
+    // false, after telling the teacher why, when it cannot be reached or holds no class.
+    bool OpenServer(const std::string& connInfo);
+    ~TeacherWindow() override;
 
     ClassPage& Class() { return *class_; }
     BankPage& Banks() { return *banks_; }
@@ -31,12 +36,15 @@ protected:
 
 private:
     void ChooseFolder();
+    void ShowPlace(const std::filesystem::path& folder, const QString& where);
+    void DropServerCopy();
 
     QTabWidget* tabs_;
     ClassPage* class_;
     BankPage* banks_;
     QuestionnairePage* questionnaires_;
     PlayersPage* players_;
+    std::filesystem::path serverCopy_;  // the working copy of the server in use, if any
 };
 
 }  // namespace xuehai::teacher
