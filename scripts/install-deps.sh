@@ -12,8 +12,10 @@ packages=(
   qt6-multimedia-dev qt6-qpa-plugins libqt6opengl6-dev
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
   qml6-module-qtquick-shapes qml6-module-qtquick-layouts qml6-module-qtqml-models
-  # audio back end for QMediaPlayer
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # audio back end for QMediaPlayer; the discoverer that times the music under --mute; the
+  # file types that tell a sound file from any other
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good libgstreamer-plugins-base1.0-dev
+  shared-mime-info
   # data store and the desktop
   libsqlite3-dev sqlite3 libxrandr-dev libx11-dev
   # a computer room's shared records: libpq for the game, the server for its tests

@@ -6,7 +6,8 @@
 #include "core/Errors.h"
 #include "core/GamePath.h"
 #include "host/Platform.h"
-#include "host/services/QtAudioBackend.h"
+#include "host/audio/QtAudioBackend.h"
+#include "host/audio/SilentAudioBackend.h"
 
 namespace xuehai {
 
@@ -15,6 +16,13 @@ namespace {
 bool processMuted = false;
 
 const char* const kNoDevice = "No MCI device open";
+
+std::unique_ptr<AudioBackend> ProcessAudioBackend() {
+    if (processMuted) {
+        return std::make_unique<SilentAudioBackend>();
+    }
+    return std::make_unique<QtAudioBackend>();
+}
 
 std::filesystem::path MusicFile(const std::string& gamePath) {
     if (gamePath.empty()) {
@@ -51,7 +59,7 @@ bool MusicMuted() {
 }
 
 TMediaPlayer::TMediaPlayer(Platform& platform, QObject* parent)
-    : TMediaPlayer(platform, std::make_unique<QtAudioBackend>(), parent) {}
+    : TMediaPlayer(platform, ProcessAudioBackend(), parent) {}
 
 TMediaPlayer::TMediaPlayer(Platform& platform, std::unique_ptr<AudioBackend> backend,
                            QObject* parent)
@@ -61,6 +69,7 @@ TMediaPlayer::TMediaPlayer(Platform& platform, std::unique_ptr<AudioBackend> bac
             EndPlay();
         }
     };
+    backend_->OnFailed = [this](const std::string& message) { TrackFailed(message); };
 }
 
 TMediaPlayer::~TMediaPlayer() {
@@ -74,18 +83,7 @@ TMediaPlayer::~TMediaPlayer() {
 void TMediaPlayer::Open() {
     TakeNotifyRequest();
     CloseFile();
-    const std::filesystem::path file = MusicFile(fileName_);
-    struct Hold {
-        TMediaPlayer& player;
-        explicit Hold(TMediaPlayer& p) : player(p) { player.opening_ = true; }
-        ~Hold() {
-            player.opening_ = false;
-            for (; player.heldNotifications_ > 0; --player.heldNotifications_) {
-                player.PostNotify();
-            }
-        }
-    } hold(*this);
-    backend_->Load(file);
+    backend_->Load(MusicFile(fileName_));
     open_ = true;
 }
 
@@ -99,7 +97,6 @@ void TMediaPlayer::Play() {
     if (!open_) {
         throw MediaError(kNoDevice);
     }
-    backend_->SetMuted(processMuted);
     backend_->Play();
     // A Play while playing goes on with the same play, so only one end is reported.
     playing_ = true;
@@ -134,6 +131,13 @@ void TMediaPlayer::CloseFile() {
     }
 }
 
+void TMediaPlayer::TrackFailed(const std::string& message) {
+    backend_->Unload();
+    open_ = false;
+    playing_ = false;
+    RunGuarded(platform_, [&message] { throw MediaError(message); });
+}
+
 void TMediaPlayer::EndPlay() {
     playing_ = false;
     if (playNotifies_) {
@@ -147,10 +151,6 @@ void TMediaPlayer::PostNotify() {
 }
 
 void TMediaPlayer::DeliverNotify() {
-    if (opening_) {
-        ++heldNotifications_;
-        return;
-    }
     if (OnNotify) {
         RunGuarded(platform_, [this] { OnNotify(); });
     }

@@ -6,20 +6,23 @@
 #include <optional>
 
 #include "host/MusicPlayer.h"
-#include "host/services/AudioBackend.h"
+#include "host/audio/AudioBackend.h"
 
 namespace xuehai {
 
 class Platform;
 
-// Silences every music player of the process (--mute) from its next Play on; the players
-// still play, so their end notifications come as they would with sound.
+// Makes every music player of the process made from now on silent (--mute): it opens no
+// audio device, yet its tracks end, and notify, as they would with sound.
 void SetMusicMuted(bool muted);
 bool MusicMuted();
 
-// The hidden music player of a screen. OnNotify is posted to the UI thread's event loop once
-// for each notifying play that ends, never from inside a call, and never after the player is
-// gone; what the handler throws is shown in the platform's error box.
+// The hidden music player of a screen. No call runs the event loop. OnNotify is posted to the
+// UI thread's event loop once for each notifying play that ends, never from inside a call,
+// and never after the player is gone; what the handler throws is shown in the platform's
+// error box. A track that the audio engine finds unplayable only after Open (or mid-way)
+// closes, and the error box says so; its play ends without a notification, so a caller that
+// loops the music does not start the broken track again.
 class TMediaPlayer : public QObject, public MusicPlayer {
 public:
     TMediaPlayer(Platform& platform, QObject* parent);
@@ -39,6 +42,7 @@ private:
     // The notification wish for the command now running; Play notifies unless told not to.
     bool TakeNotifyRequest();
     void CloseFile();
+    void TrackFailed(const std::string& message);
     void EndPlay();
     void PostNotify();
     void DeliverNotify();
@@ -50,9 +54,6 @@ private:
     bool open_ = false;
     bool playing_ = false;
     bool playNotifies_ = false;
-    // Open waits in a local event loop; notifications due meanwhile are held till it returns.
-    bool opening_ = false;
-    int heldNotifications_ = 0;
 };
 
 }  // namespace xuehai
