@@ -55,9 +55,9 @@ void QtAudioBackend::Fail(const QString& reason) {
     const std::string message =
         "The music file " + QuotedMusicFile(file_) + " cannot be played: " +
         (reason.isEmpty() ? std::string("Unknown error code") : reason.toStdString());
-    player_.stop();
-    // The engine may report from inside setSource or play; the player hears of it from the
-    // event loop only, and only while the track is still the one that failed.
+    // The engine may report from inside setSource or play, or from its bus handler, where
+    // stopping the pipeline could wait on its own threads; the player hears of it, and drops
+    // the track, from the event loop only, and only while the track is the one that failed.
     QMetaObject::invokeMethod(
         &player_,
         [this, track = track_, message] {
