@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/GameGlobals.h"
@@ -72,7 +73,7 @@ void TFormtitle::FormKeyDown(int key) {
 }
 
 bool TFormtitle::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == title_->Widget() && event->type() == QEvent::KeyPress) {
+    if (title_ != nullptr && watched == title_->Widget() && event->type() == QEvent::KeyPress) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
         if (keyEvent->key() == Qt::Key_Escape) {
             FormKeyDown(kEscape);
@@ -116,7 +117,18 @@ void TFormtitle::OpenLoginScreen() {
     std::unique_ptr<QDialog> login = makeLogin_(this);
     CoverScreen(*login, platform_.ScreenSize());
     hide();
+    // The title never shows again: its movie goes once the login screen runs, and with it
+    // the memory its pictures and its drawing surface held. Not before: the movie's own
+    // command or key press may be what opened the login screen.
+    QTimer::singleShot(0, this, &TFormtitle::ReleaseTitleMovie);
     login->exec();
+}
+
+void TFormtitle::ReleaseTitleMovie() {
+    QWidget* movie = title_->Widget();
+    movie->removeEventFilter(this);
+    title_ = nullptr;
+    delete movie;
 }
 
 }  // namespace xuehai

@@ -24,6 +24,7 @@ public:
     void titleFSCommand(const std::string& command, const std::string& args);
     void FormKeyDown(int key);
 
+    // The title movie, until the login screen opens.
     MovieControl& title() { return *title_; }
 
 protected:
@@ -35,6 +36,7 @@ protected:
 private:
     void FormCreate();
     void OpenLoginScreen();
+    void ReleaseTitleMovie();
 
     Platform& platform_;
     ScreenFactory makeLogin_;

@@ -113,6 +113,22 @@ TEST_F(TitleScreen, ALateEndAfterEscapeOpensNoSecondLogin) {
     EXPECT_EQ(login_.Shown().size(), 1u);
 }
 
+// The title never shows again once the login screen runs; its movie is let go then, and
+// not while the command that opened the login screen is still being handled.
+TEST_F(TitleScreen, TheTitleMovieGoesOnceTheLoginScreenRuns) {
+    auto title = Start({800, 600});
+    title->show();
+    platform_.Movie("title")->Raise("end");
+    ASSERT_NE(platform_.Movie("title"), nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(platform_.Movie("title"), nullptr);
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(title.get(), &escape);
+    title->titleFSCommand("end", "");
+    EXPECT_EQ(login_.Shown().size(), 1u);
+}
+
 TEST_F(TitleScreen, ClosingTheTitleWindowEndsTheRun) {
     auto title = Start({800, 600});
     title->show();
