@@ -21,6 +21,7 @@
 #include "host/movie/MovieEngine.h"
 #include "host/services/QtPlatform.h"
 #include "host/services/TMediaPlayer.h"
+#include "host/widgets/SizeText.h"
 #include "shell/DesignFonts.h"
 #include "shell/DesktopMode.h"
 #include "shell/DisplayFit.h"
@@ -141,16 +142,6 @@ void PrintTable(QSize size, const QString& renderer, const std::vector<Row>& row
     std::fflush(stdout);
 }
 
-std::optional<QSize> ParseSize(const QString& text) {
-    const QStringList wh = text.split(QLatin1Char('x'));
-    const int width = wh.size() == 2 ? wh[0].toInt() : 0;
-    const int height = wh.size() == 2 ? wh[1].toInt() : 0;
-    if (width <= 0 || height <= 0) {
-        return std::nullopt;
-    }
-    return QSize(width, height);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -204,7 +195,7 @@ int main(int argc, char** argv) {
         }
     }
     for (const QString& text : parser.value(sizes).split(u',')) {
-        const std::optional<QSize> size = ParseSize(text);
+        const std::optional<QSize> size = xuehai::ParseSizeText(text);
         if (!size) {
             std::fprintf(stderr, "a size looks like 800x600, not %s\n", qPrintable(text));
             return 2;

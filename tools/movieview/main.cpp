@@ -13,6 +13,7 @@
 #include "core/ProgramFolder.h"
 #include "host/movie/MovieEngine.h"
 #include "host/movie/TShockwaveFlash.h"
+#include "host/widgets/SizeText.h"
 
 namespace {
 
@@ -91,10 +92,8 @@ int main(int argc, char* argv[]) {
     if (!scaleMode) {
         Fail(parser, QStringLiteral("unknown scale mode '%1'.").arg(parser.value(scale)));
     }
-    const QStringList wh = parser.value(size).split(QLatin1Char('x'));
-    const int width = wh.size() == 2 ? wh[0].toInt() : 0;
-    const int height = wh.size() == 2 ? wh[1].toInt() : 0;
-    if (width <= 0 || height <= 0) {
+    const std::optional<QSize> windowSize = xuehai::ParseSizeText(parser.value(size));
+    if (!windowSize) {
         Fail(parser, QStringLiteral("the size must look like 800x600."));
     }
     const QFileInfo movie(parser.positionalArguments().front());
@@ -119,7 +118,7 @@ int main(int argc, char* argv[]) {
         std::cerr << "error: " << message << std::endl;
     });
     control.setWindowTitle(QStringLiteral("%1 — xuehai-movie").arg(movie.fileName()));
-    control.resize(width, height);
+    control.resize(*windowSize);
     control.OnFSCommand = [](const std::string& command, const std::string& args) {
         std::cout << "fscommand \"" << command << "\" \"" << args << '"' << std::endl;
     };
