@@ -82,7 +82,7 @@ bool TeacherWindow::OpenServer(const std::string& connInfo) {
     serverCopy_ = copy;
     WorkOnServer(server);
     class_->SetSource(std::make_shared<classroom::ServerClassSource>(server));
-    ShowPlace(copy, QStringLiteral("学海的服务器：%1（题库和性格测试保存到服务器上）")
+    ShowPlace(copy, QStringLiteral("学海的服务器：%1（题库、性格测试和玩家的修改都保存在服务器上）")
                         .arg(QString::fromStdString(server->Link().Name())));
     return true;
 }
