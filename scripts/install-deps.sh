@@ -28,6 +28,8 @@ packages=(
   dpkg-dev file desktop-file-utils appstream lintian
   # the demo music is rendered from text scores at build time
   sox lame
+  # the teacher's desk: its icons drawn from SVG, its saved PDFs read back by the tests
+  librsvg2-bin poppler-utils
 )
 
 missing=()
