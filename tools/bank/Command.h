@@ -37,6 +37,7 @@ std::vector<Command> QuestionnaireCommands();  // questionnaire build, questionn
 std::vector<Command> RecordsCommands();        // records init
 std::vector<Command> ServerCommands();         // server init, server dump, server roles
 std::vector<Command> ClassCommands();          // class
+std::vector<Command> SubjectCommands();        // subject add
 
 // The whole file; throws ToolError (kExitFile) when it cannot be read.
 std::string ReadTextFile(const std::filesystem::path& path);

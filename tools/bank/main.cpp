@@ -16,7 +16,7 @@ constexpr const char* kProgram = "xuehai-bank";
 std::vector<Command> AllCommands() {
     std::vector<Command> all;
     for (auto part : {BankCommands, InspectionCommands, QuestionnaireCommands, RecordsCommands,
-                      ServerCommands, ClassCommands}) {
+                      ServerCommands, ClassCommands, SubjectCommands}) {
         for (Command& command : part()) {
             all.push_back(std::move(command));
         }
