@@ -13,13 +13,16 @@
 #include <QTableView>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "BankFile.h"
 #include "ImportDialog.h"
+#include "NewSubjectDialog.h"
 #include "authoring/ToolError.h"
 #include "classroom/FolderClassSource.h"
 #include "core/GamePath.h"
 #include "core/ProgramFolder.h"
+#include "subjects/SubjectRefusal.h"
 
 namespace xuehai::teacher {
 
@@ -49,6 +52,7 @@ BankPage::BankPage(QWidget* parent)
         top->addWidget(b);
         return b;
     };
+    button(QStringLiteral("新科目…"), [this] { NewSubject(); });
     button(QStringLiteral("新增"), [this] { AddQuestion(); });
     button(QStringLiteral("删除"), [this] { DeleteQuestions(); });
     button(QStringLiteral("上移"), [this] { Move(-1); });
@@ -110,6 +114,38 @@ void BankPage::SetGameFolder(const std::filesystem::path& folder) {
     if (subjects_->count() > 0) {
         OpenSubject(0);
     }
+}
+
+void BankPage::NewSubject() {
+    if (!ConfirmLeave()) {
+        return;
+    }
+    std::optional<subjects::GameSubjects> folder;
+    try {
+        folder.emplace(folder_);
+    } catch (const subjects::SubjectRefusal& refusal) {
+        QMessageBox::information(this, QStringLiteral("不能新增科目"),
+                                 QString::fromUtf8(refusal.what()));
+        return;
+    }
+    NewSubjectDialog dialog(*folder, this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.Added()) {
+        return;
+    }
+    undo_->clear();
+    SetGameFolder(folder_);
+    OpenSubjectCode(QString::fromStdString(dialog.Added()->code));
+    Q_EMIT SubjectsChanged();
+    QMessageBox::information(
+        this, QStringLiteral("新科目加好了"),
+        QStringLiteral("“%1”已经在游戏的地图上了。它的题库还是空的：点“新增”或“导入 CSV…”"
+                       "写上题目，再点“保存”，学生就能答题了。")
+            .arg(QString::fromStdString(dialog.Added()->name)));
+}
+
+bool BankPage::OpenSubjectCode(const QString& code) {
+    const int index = subjects_->findData(code);
+    return index >= 0 && (index == openIndex_ || OpenSubject(index));
 }
 
 std::filesystem::path BankPage::CurrentBank() const {

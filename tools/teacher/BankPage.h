@@ -31,11 +31,19 @@ public:
     bool ConfirmLeave();
     void ImportCsv(const QString& path);
     void ExportCsv(const QString& path);
+    // Asks for a new subject and, once it is added, opens its empty bank.
+    void NewSubject();
+    // Opens the subject with this bank code; false when the folder does not list it.
+    bool OpenSubjectCode(const QString& code);
 
     QuestionTableModel& Model() { return *model_; }
     QUndoStack& Undo() { return *undo_; }
     QTableView& View() { return *view_; }
     QString Status() const;
+
+Q_SIGNALS:
+    // A subject was added to the folder.
+    void SubjectsChanged();
 
 private:
     std::filesystem::path CurrentBank() const;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassPage.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,6 +13,7 @@
 
 #include "PlayerDialog.h"
 #include "PrintedTable.h"
+#include "TableCsv.h"
 
 namespace xuehai::teacher {
 
@@ -49,12 +49,7 @@ ClassPage::ClassPage(QWidget* parent)
         const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出班级"),
                                                           QStringLiteral("班级.csv"),
                                                           QStringLiteral("CSV 文件 (*.csv)"));
-        QFile file(path);
-        if (path.isEmpty()) {
-            return;
-        }
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(QByteArray::fromStdString(classroom::OverviewCsv(model_->Overview()))) < 0) {
+        if (!path.isEmpty() && !WriteCsvFile(path, classroom::OverviewCsv(model_->Overview()))) {
             QMessageBox::warning(this, QStringLiteral("没有导出"),
                                  QStringLiteral("写不了“%1”，请换一个文件夹。").arg(path));
         }

@@ -13,6 +13,8 @@
 
 #include "ClassTableModel.h"
 #include "PrintedTable.h"
+#include "TableCsv.h"
+#include "authoring/Csv.h"
 #include "core/ReportFigures.h"
 
 namespace xuehai::teacher {
@@ -87,14 +89,25 @@ PlayerDialog::PlayerDialog(const std::vector<classroom::Subject>& subjects,
     layout->addLayout(tables, 1);
 
     auto* buttons = new QHBoxLayout;
+    auto* csv = new QPushButton(QStringLiteral("导出 CSV…"), this);
     auto* print = new QPushButton(QStringLiteral("打印…"), this);
     auto* pdf = new QPushButton(QStringLiteral("存为 PDF…"), this);
     auto* close = new QPushButton(QStringLiteral("关闭"), this);
     buttons->addStretch(1);
+    buttons->addWidget(csv);
     buttons->addWidget(print);
     buttons->addWidget(pdf);
     buttons->addWidget(close);
     layout->addLayout(buttons);
+    connect(csv, &QPushButton::clicked, this, [this, name = player.name] {
+        const QString path = QFileDialog::getSaveFileName(
+            this, QStringLiteral("导出 CSV"), QString::fromStdString(name) + QStringLiteral(".csv"),
+            QStringLiteral("CSV 文件 (*.csv)"));
+        if (!path.isEmpty() && !WriteCsvFile(path, Csv())) {
+            QMessageBox::warning(this, QStringLiteral("没有导出"),
+                                 QStringLiteral("写不了“%1”，请换一个文件夹。").arg(path));
+        }
+    });
     connect(print, &QPushButton::clicked, this, [this] { PrintHtml(Html(), this); });
     connect(pdf, &QPushButton::clicked, this, [this, name = player.name] {
         const QString path = QFileDialog::getSaveFileName(
@@ -110,6 +123,10 @@ PlayerDialog::PlayerDialog(const std::vector<classroom::Subject>& subjects,
 
 QString PlayerDialog::Html() const {
     return TableHtml(title_, *subjects_) + TableHtml(QStringLiteral("最常答错的题"), *missed_);
+}
+
+std::string PlayerDialog::Csv() const {
+    return bank::CsvLine({title_.toStdString()}) + TableCsv(*subjects_) + "\n" + TableCsv(*missed_);
 }
 
 }  // namespace xuehai::teacher

@@ -20,10 +20,12 @@ public:
 
     QStandardItemModel& SubjectTable() { return *subjects_; }
     QStandardItemModel& MissedTable() { return *missed_; }
+    // What print and PDF show.
+    QString Html() const;
+    // Both tables one after the other, an empty line between them.
+    std::string Csv() const;
 
 private:
-    QString Html() const;
-
     QString title_;
     QStandardItemModel* subjects_;
     QStandardItemModel* missed_;

@@ -40,6 +40,7 @@ TeacherWindow::TeacherWindow(QWidget* parent)
     file->addAction(QStringLiteral("打开游戏文件夹…"), this, [this] { ChooseFolder(); });
     file->addAction(QStringLiteral("退出"), this, &QWidget::close);
     connect(players_, &PlayersPage::PlayersChanged, class_, &ClassPage::Refresh);
+    connect(banks_, &BankPage::SubjectsChanged, class_, &ClassPage::Refresh);
     // A bank saved changes the class's figures.
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         if (tabs_->widget(index) == class_) {
