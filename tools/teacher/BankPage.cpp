@@ -13,6 +13,7 @@
 #include <QTableView>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 #include "BankFile.h"
@@ -39,7 +40,8 @@ BankPage::BankPage(QWidget* parent)
     view_->setModel(sorted_);
     view_->setSortingEnabled(true);
     view_->sortByColumn(-1, Qt::AscendingOrder);
-    view_->setWordWrap(false);
+    // Long answers wrap inside their cells rather than being cut off.
+    view_->setWordWrap(true);
     view_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
 
@@ -93,6 +95,8 @@ BankPage::BankPage(QWidget* parent)
             subjects_->setCurrentIndex(openIndex_);
         }
     });
+    connect(sorted_, &QAbstractItemModel::dataChanged, view_, &QTableView::resizeRowsToContents);
+    connect(sorted_, &QAbstractItemModel::rowsInserted, view_, &QTableView::resizeRowsToContents);
     connect(undo_, &QUndoStack::indexChanged, this, [this] { ShowStatus(); });
     connect(undo_, &QUndoStack::cleanChanged, this, [this] { ShowStatus(); });
 }
@@ -114,6 +118,16 @@ void BankPage::SetGameFolder(const std::filesystem::path& folder) {
     if (subjects_->count() > 0) {
         OpenSubject(0);
     }
+}
+
+void BankPage::FitColumns() {
+    constexpr int kWidestAnswer = 170;
+    view_->resizeColumnsToContents();
+    for (int c = 1; c < model_->columnCount(); ++c) {
+        view_->setColumnWidth(c, std::min(view_->columnWidth(c), kWidestAnswer));
+    }
+    view_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    view_->resizeRowsToContents();
 }
 
 void BankPage::NewSubject() {
@@ -168,8 +182,7 @@ bool BankPage::OpenSubject(int index) {
     }
     subjects_->setCurrentIndex(index);
     undo_->clear();
-    view_->resizeColumnsToContents();
-    view_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    FitColumns();
     ShowStatus();
     return true;
 }

@@ -48,6 +48,8 @@ Q_SIGNALS:
 private:
     std::filesystem::path CurrentBank() const;
     void ShowStatus();
+    // The question text takes the room the answers leave; every cell shows its whole text.
+    void FitColumns();
     void AddQuestion();
     void DeleteQuestions();
     void Move(int step);

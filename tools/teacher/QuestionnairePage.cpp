@@ -23,6 +23,25 @@
 
 namespace xuehai::teacher {
 
+namespace {
+
+// The reachable totals in runs, "10 到 30、32".
+QString TotalsText(const std::vector<int>& totals) {
+    QStringList runs;
+    for (std::size_t i = 0; i < totals.size();) {
+        std::size_t j = i;
+        while (j + 1 < totals.size() && totals[j + 1] == totals[j] + 1) {
+            ++j;
+        }
+        runs.push_back(j == i ? QString::number(totals[i])
+                              : QStringLiteral("%1 到 %2").arg(totals[i]).arg(totals[j]));
+        i = j + 1;
+    }
+    return runs.join(QStringLiteral("、"));
+}
+
+}  // namespace
+
 QuestionnairePage::QuestionnairePage(QWidget* parent)
     : QWidget(parent),
       tests_(new QComboBox(this)),
@@ -131,7 +150,7 @@ QStringList QuestionnairePage::Check() {
             types.push_back(QStringLiteral("“%1”%2 题，总分 %3")
                                 .arg(QString::fromStdString(type.name))
                                 .arg(type.items.size())
-                                .arg(QString::fromStdString(bank::DescribeTotals(totals))));
+                                .arg(TotalsText(totals)));
         }
         status_->setText(QStringLiteral("没有问题，可以保存。") + types.join(QStringLiteral("；")));
     } else {

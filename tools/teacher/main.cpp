@@ -5,12 +5,14 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "DeskFont.h"
 #include "TeacherWindow.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("xuehai-teacher"));
     QApplication::setApplicationDisplayName(QStringLiteral("学海 教师台"));
+    xuehai::teacher::UseChineseFace();
     // Qt's own dialogs (files, printing, buttons) in Chinese too.
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_zh_CN"),
