@@ -47,7 +47,7 @@ TEST(NewSubjectDialogTest, SaysWhyWhileTypingAndAddsASubjectTheBanksPageOpens) {
     EXPECT_THAT(dialog.Verdict().toStdString(), HasSubstr("已经有叫“英语”的科目"));
     dialog.Name().setText(QStringLiteral("书法"));
     ASSERT_TRUE(dialog.AddButton().isEnabled()) << dialog.Verdict().toStdString();
-    EXPECT_THAT(dialog.Verdict().toStdString(), HasSubstr("科目代码 003"));
+    EXPECT_THAT(dialog.Verdict().toStdString(), HasSubstr("科目代码 003，放在地图上橙色的地方，“"));
     dialog.Region().setCurrentIndex(2);
     ASSERT_TRUE(dialog.Add());
     ASSERT_TRUE(dialog.Added());

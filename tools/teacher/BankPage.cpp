@@ -130,6 +130,11 @@ void BankPage::FitColumns() {
     view_->resizeRowsToContents();
 }
 
+void BankPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    FitColumns();
+}
+
 void BankPage::NewSubject() {
     if (!ConfirmLeave()) {
         return;

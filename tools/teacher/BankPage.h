@@ -45,6 +45,10 @@ Q_SIGNALS:
     // A subject was added to the folder.
     void SubjectsChanged();
 
+protected:
+    // The table measures only the cells on show, so it is fitted again once it is seen.
+    void showEvent(QShowEvent* event) override;
+
 private:
     std::filesystem::path CurrentBank() const;
     void ShowStatus();

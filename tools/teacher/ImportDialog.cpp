@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace xuehai::teacher {
 
@@ -39,7 +40,14 @@ ImportDialog::ImportDialog(CsvImport import, const QString& path, QWidget* paren
     }
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
+    // The line numbers and letters take what they need; the question takes the rest.
+    table->setWordWrap(true);
+    table->resizeColumnsToContents();
+    for (int c = 2; c < table->columnCount(); ++c) {
+        table->setColumnWidth(c, std::min(table->columnWidth(c), 140));
+    }
     table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    table->resizeRowsToContents();
     layout->addWidget(table, 2);
 
     if (import_.problems.isEmpty()) {

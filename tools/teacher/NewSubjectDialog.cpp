@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "MapPreview.h"
 #include "subjects/SubjectAddition.h"
@@ -77,6 +79,17 @@ NewSubjectDialog::NewSubjectDialog(const subjects::GameSubjects& subjects, QWidg
     Replan();
 }
 
+std::string NewSubjectDialog::NearestPlace(const subjects::Site& site) const {
+    std::vector<subjects::MapPlace> places = subjects_.OnMap();
+    places.insert(places.end(), subjects_.World().others.begin(), subjects_.World().others.end());
+    const auto nearest = std::min_element(
+        places.begin(), places.end(),
+        [&](const subjects::MapPlace& a, const subjects::MapPlace& b) {
+            return std::hypot(a.x - site.x, a.y - site.y) < std::hypot(b.x - site.x, b.y - site.y);
+        });
+    return nearest == places.end() ? std::string() : nearest->name;
+}
+
 QString NewSubjectDialog::Verdict() const {
     return verdict_->text();
 }
@@ -88,10 +101,9 @@ void NewSubjectDialog::Replan() {
     request.musicFrom = music_->currentData().toString().toStdString();
     try {
         plan_ = subjects_.Plan(request);
-        verdict_->setText(QStringLiteral("科目代码 %1，放在地图上橙色的地方（%2，%3）。")
-                              .arg(QString::fromStdString(plan_->code))
-                              .arg(plan_->site.x)
-                              .arg(plan_->site.y));
+        verdict_->setText(QStringLiteral("科目代码 %1，放在地图上橙色的地方，“%2”旁边。")
+                              .arg(QString::fromStdString(plan_->code),
+                                   QString::fromStdString(NearestPlace(plan_->site))));
         verdict_->setStyleSheet({});
     } catch (const subjects::SubjectRefusal& refusal) {
         plan_.reset();

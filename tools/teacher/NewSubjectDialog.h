@@ -35,6 +35,8 @@ public:
 
 private:
     void Replan();
+    // The name of the map's place closest to the site, to say where the subject goes.
+    std::string NearestPlace(const subjects::Site& site) const;
 
     const subjects::GameSubjects& subjects_;
     QLineEdit* name_;

@@ -83,7 +83,9 @@ PlayerDialog::PlayerDialog(const std::vector<classroom::Subject>& subjects,
                                                : QStringLiteral("最常答错的题："),
                                 this));
     QTableView* missedView = View(missed_, this);
+    missedView->setWordWrap(true);
     missedView->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    missedView->resizeRowsToContents();
     right->addWidget(missedView, 1);
     tables->addLayout(right, 2);
     layout->addLayout(tables, 1);
