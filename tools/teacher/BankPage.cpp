@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -19,6 +21,7 @@
 #include "BankFile.h"
 #include "ImportDialog.h"
 #include "NewSubjectDialog.h"
+#include "ServerCopy.h"
 #include "authoring/ToolError.h"
 #include "classroom/FolderClassSource.h"
 #include "core/GamePath.h"
@@ -121,10 +124,17 @@ void BankPage::SetGameFolder(const std::filesystem::path& folder) {
 }
 
 void BankPage::FitColumns() {
+    // Measured here: the table itself measures only the rows it has on show.
     constexpr int kWidestAnswer = 170;
-    view_->resizeColumnsToContents();
-    for (int c = 1; c < model_->columnCount(); ++c) {
-        view_->setColumnWidth(c, std::min(view_->columnWidth(c), kWidestAnswer));
+    const QFontMetrics metrics(view_->font());
+    const QAbstractItemModel& shown = *view_->model();
+    for (int c = 1; c < shown.columnCount(); ++c) {
+        int widest = metrics.horizontalAdvance(shown.headerData(c, Qt::Horizontal).toString()) + 24;
+        for (int r = 0; r < shown.rowCount(); ++r) {
+            widest = std::max(
+                widest, metrics.horizontalAdvance(shown.data(shown.index(r, c)).toString()) + 12);
+        }
+        view_->setColumnWidth(c, std::min(widest, kWidestAnswer));
     }
     view_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     view_->resizeRowsToContents();
@@ -132,10 +142,18 @@ void BankPage::FitColumns() {
 
 void BankPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    FitColumns();
+    // After the layout has given the table its size.
+    QTimer::singleShot(0, this, [this] { FitColumns(); });
 }
 
 void BankPage::NewSubject() {
+    if (WorkingServer()) {
+        QMessageBox::information(
+            this, QStringLiteral("不能新增科目"),
+            QStringLiteral("在服务器上不能新增科目：科目在地图上的位置、测验和音乐都在每台电脑的"
+                           "游戏文件夹里。请打开一台电脑的游戏文件夹来新增科目。"));
+        return;
+    }
     if (!ConfirmLeave()) {
         return;
     }
