@@ -96,7 +96,9 @@ void InsertQuestions(sqlite3* db, const std::vector<Question>& questions,
         }
         insert.Bind(7, q.right).Bind(8, q.flag);
         insert.Run();
-        progress(i + 1);
+        if (progress) {
+            progress(i + 1);
+        }
     }
 }
 

@@ -44,8 +44,8 @@ std::vector<Question> ReadBankQuestions(sqlite3* db);
 std::vector<Question> BankQuestions(const std::vector<StoredQuestion>& rows);
 
 // Writes questions numbered 0 to N - 1 into an empty Question table, each text scrambled
-// with its own random key; progress is told the number written so far.
+// with its own random key; progress, when given, is told the number written so far.
 void InsertQuestions(sqlite3* db, const std::vector<Question>& questions,
-                     const std::function<void(std::size_t)>& progress);
+                     const std::function<void(std::size_t)>& progress = {});
 
 }  // namespace xuehai::bank

@@ -24,8 +24,9 @@ struct UpdateSummary {
 // holds exactly these questions is left alone. Otherwise the questions are replaced and
 // each player's per-question rows follow their question (see MatchQuestions); the
 // per-player totals of the subject stay as they are, since they count answers once given.
+// progress, when given, is told the number of questions written so far.
 UpdateSummary UpdateBank(sqlite3* db, const std::vector<Question>& questions,
-                         const std::function<void(std::size_t)>& progress);
+                         const std::function<void(std::size_t)>& progress = {});
 
 std::string DescribeUpdate(const UpdateSummary& summary);
 

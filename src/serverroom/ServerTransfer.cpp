@@ -191,7 +191,7 @@ UpdateSummary UpdateBankOnServer(ServerLink& link, const ServerFile& file,
         fill.Commit();
     }
     SqlTransaction update(scratch.Handle());
-    const UpdateSummary summary = UpdateBank(scratch.Handle(), questions, [](std::size_t) {});
+    const UpdateSummary summary = UpdateBank(scratch.Handle(), questions);
     update.Commit();
     if (summary.changed) {
         for (const std::string& table : tables) {

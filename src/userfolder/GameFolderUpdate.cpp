@@ -85,7 +85,7 @@ void UpdateBank(const fs::path& source, const fs::path& target) {
         throw;
     }
     bank::WriteGameFile(target, DatabaseKind::QuestionBank, true, [&](sqlite3* db) {
-        return bank::UpdateBank(db, questions, [](std::size_t) {}).changed;
+        return bank::UpdateBank(db, questions).changed;
     });
     ReleaseIdleConnections();
 }

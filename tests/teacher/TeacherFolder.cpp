@@ -29,7 +29,7 @@ TeacherFolder::TeacherFolder() {
     SetProgramFolder(folder_);
     CreateDatabaseFile(Records(), DatabaseKind::PlayerRecords);
     bank::WriteGameFile(Bank(), DatabaseKind::QuestionBank, false, [](sqlite3* db) {
-        bank::UpdateBank(db, {Q("一"), Q("二"), Q("三"), Q("四")}, [](std::size_t) {});
+        bank::UpdateBank(db, {Q("一"), Q("二"), Q("三"), Q("四")});
         return true;
     });
 }

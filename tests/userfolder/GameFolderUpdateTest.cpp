@@ -62,7 +62,7 @@ protected:
         const fs::path bankFile = installed / "Data/Qut001/001.dat";
         fs::remove(bankFile);
         bank::WriteGameFile(bankFile, DatabaseKind::QuestionBank, false, [&](sqlite3* db) {
-            return bank::UpdateBank(db, questions, [](std::size_t) {}).changed;
+            return bank::UpdateBank(db, questions).changed;
         });
         ReleaseIdleConnections();
         Touch(bankFile);

@@ -33,7 +33,7 @@ bank::UpdateSummary SaveBank(const std::filesystem::path& bank,
     }
     bank::UpdateSummary summary;
     bank::WriteGameFile(bank, DatabaseKind::QuestionBank, true, [&](sqlite3* db) {
-        summary = bank::UpdateBank(db, questions, [](std::size_t) {});
+        summary = bank::UpdateBank(db, questions);
         return summary.changed;
     });
     return summary;
