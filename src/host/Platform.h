@@ -30,6 +30,8 @@ struct SaveDialogRequest {
     QString filter;
     QString defaultSuffix;
     bool confirmOverwrite = false;
+    // The name offered in the name box, without a folder (see SaveDialogStartPath).
+    QString fileName;
 };
 
 // Everything the screens need from the desktop. The game runs on QtPlatform; tests hand the

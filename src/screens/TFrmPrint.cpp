@@ -13,9 +13,10 @@
 
 #include "core/GameGlobals.h"
 #include "core/ProgramFolder.h"
+#include "core/ReportFigures.h"
 #include "host/widgets/ScreenPlacement.h"
 #include "screens/FlatSpeedButton.h"
-#include "core/ReportFigures.h"
+#include "screens/ReportFileName.h"
 #include "store/TQADataBase.h"
 #include "store/TuserInfo.h"
 #include "ui_TFrmPrint.h"
@@ -105,10 +106,13 @@ const SubjectRowLabels& TFrmPrint::Row(int row) const {
     return rows_.at(static_cast<std::size_t>(row - 1));
 }
 
+std::string TFrmPrint::PlayerName() const {
+    return ReportPlayerName.empty() ? std::string(kDefaultPlayerName) : ReportPlayerName;
+}
+
 void TFrmPrint::FormShow() {
     CentreOnScreen(*this);
-    const std::string playerName =
-        ReportPlayerName.empty() ? std::string(kDefaultPlayerName) : ReportPlayerName;
+    const std::string playerName = PlayerName();
     const std::string folder = ReportFolder.empty() ? ProgramFolder() : ReportFolder;
     LUserName().setText(QString::fromStdString(playerName));
     ShowSubjectRows(playerName, folder);
@@ -179,8 +183,9 @@ void TFrmPrint::SaveFormImage(int left, int top, int right, int bottom) {
             picture = grab().toImage();
         }
         const std::optional<QString> fileName = platform_.AskSaveFileName(
-            this, {QStringLiteral("另存为BMP位图"), QStringLiteral("Bitmaps (*.bmp)"),
-                   QStringLiteral("bmp"), false});
+            this, {QStringLiteral("另存为BMP位图"), QStringLiteral("BMP位图 (*.bmp)"),
+                   QStringLiteral("bmp"), false,
+                   ReportFileName(QString::fromStdString(PlayerName()), QDate::currentDate())});
         if (fileName) {
             WriteBitmapFile(picture, *fileName);
         }

@@ -62,6 +62,7 @@ protected:
 
 private:
     void FormShow();
+    std::string PlayerName() const;
     const SubjectRowLabels& Row(int row) const;
 
     Platform& platform_;

@@ -13,6 +13,7 @@
 #include "GameFolder.h"
 #include "core/GameGlobals.h"
 #include "fakes/FakePlatform.h"
+#include "screens/ReportFileName.h"
 #include "screens/TFrmPrint.h"
 
 namespace xuehai::test {
@@ -188,9 +189,10 @@ TEST_F(ReportScreenTest, SaveAsCapturesFirstThenWritesTheChosenBitmap) {
                                                  std::to_string(origin.y()) + ", 638, 509)",
                                              "AskSaveFileName(另存为BMP位图)"));
     const SaveDialogRequest& request = platform_.SaveDialogRequests().at(0);
-    EXPECT_EQ(request.filter, QStringLiteral("Bitmaps (*.bmp)"));
+    EXPECT_EQ(request.filter, QStringLiteral("BMP位图 (*.bmp)"));
     EXPECT_EQ(request.defaultSuffix, QStringLiteral("bmp"));
     EXPECT_FALSE(request.confirmOverwrite);
+    EXPECT_EQ(request.fileName, ReportFileName(QString::fromUtf8(kPlayer), QDate::currentDate()));
 
     const std::string bytes = folder_.Read("report.bmp");
     ASSERT_GT(bytes.size(), 30u);

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/services/SaveFileDialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include "host/virtualscreen/VirtualScreen.h"
 
@@ -23,6 +26,12 @@ QStringList SaveDialogNameFilters(const QString& filter) {
     return filters;
 }
 
+QString SaveDialogStartPath(const QString& fileName) {
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QDir folder(!pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath());
+    return folder.filePath(fileName);
+}
+
 std::optional<QString> AskSaveFileNameWithDialog(QWidget* parent,
                                                  const SaveDialogRequest& request) {
     QFileDialog dialog(parent, request.title);
@@ -40,6 +49,14 @@ std::optional<QString> AskSaveFileNameWithDialog(QWidget* parent,
         // the 800 x 600 picture like every other window of the game.
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.resize(dialog.sizeHint().boundedTo(QSize(760, 540)));
+    }
+    // Set after the kind of dialog is chosen, so that the one shown opens there.
+    const QFileInfo start(SaveDialogStartPath(request.fileName));
+    if (request.fileName.isEmpty()) {
+        dialog.setDirectory(start.absoluteFilePath());
+    } else {
+        dialog.setDirectory(start.absolutePath());
+        dialog.selectFile(start.fileName());
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

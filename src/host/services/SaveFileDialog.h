@@ -15,6 +15,10 @@ namespace xuehai {
 // description where it is not already shown; any other text is taken as Qt filters.
 QStringList SaveDialogNameFilters(const QString& filter);
 
+// Where the dialog opens: fileName in the user's pictures folder, or in the home folder
+// when there is no pictures folder (yet).
+QString SaveDialogStartPath(const QString& fileName);
+
 // Asks for a file name to save under; nothing when the player cancels.
 std::optional<QString> AskSaveFileNameWithDialog(QWidget* parent, const SaveDialogRequest& request);
 

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -253,16 +254,70 @@ TEST(SaveDialog, FilterPairsBecomeQtFilters) {
               QStringList{QStringLiteral("Bitmaps (*.bmp)")});
 }
 
-class SaveDialogAnswers : public testing::Test {
+// A home folder of the test's own, with the desktop's folder settings in it, for as long as
+// the test runs.
+class OwnHome : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid());
+        oldHome = qgetenv("HOME");
+        oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+    }
+    void TearDown() override {
+        qputenv("HOME", oldHome);
+        oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
+    }
+    QString MakeFolder(const QString& relative) {
+        EXPECT_TRUE(QDir(home.path()).mkpath(relative));
+        return home.filePath(relative);
+    }
+    void NamePicturesFolder(const QByteArray& line) {
+        MakeFolder(QStringLiteral(".config"));
+        QFile dirs(home.filePath(QStringLiteral(".config/user-dirs.dirs")));
+        ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+        dirs.write("# written by the desktop\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\n" + line + "\n");
+    }
 
+    QTemporaryDir home;
+    QByteArray oldHome;
+    QByteArray oldConfig;
+};
+
+TEST_F(OwnHome, TheSaveDialogStartsInThePicturesFolder) {
+    const QString name = QString::fromUtf8("小明-2026-12-09.bmp");
+    // No pictures folder yet: the home folder.
+    EXPECT_EQ(SaveDialogStartPath(name), home.filePath(name));
+    EXPECT_EQ(QDir(SaveDialogStartPath(QString())), QDir(home.path()));
+
+    MakeFolder(QStringLiteral("Pictures"));
+    EXPECT_EQ(SaveDialogStartPath(name), home.filePath(QStringLiteral("Pictures/") + name));
+
+    // The folder the desktop names, once it is there.
+    NamePicturesFolder(QByteArray("XDG_PICTURES_DIR=\"$HOME/") + "图片" + "\"");
+    EXPECT_EQ(SaveDialogStartPath(name), home.filePath(name));
+    MakeFolder(QString::fromUtf8("图片"));
+    EXPECT_EQ(SaveDialogStartPath(name), home.filePath(QString::fromUtf8("图片/") + name));
+}
+
+class SaveDialogAnswers : public OwnHome {
+protected:
+    void SetUp() override {
+        OwnHome::SetUp();
+        ASSERT_TRUE(folder.isValid());
+    }
+
+    // typed: what the player types over the offered name; null to keep it.
     std::optional<QString> Ask(const QString& typed, bool accept) {
         QObject scope;
         WhenModalOpens<QFileDialog>(scope, [&](QFileDialog& dialog) {
             seenTitle = dialog.windowTitle();
             seenSuffix = dialog.defaultSuffix();
             seenFilters = dialog.nameFilters();
+            seenFolder = dialog.directory().absolutePath();
+            auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            seenName = nameBox->text();
             // An overwrite question is a box of its own, answered here so a failure cannot hang.
             WhenModalOpens<QMessageBox>(scope, [&](QMessageBox& box) {
                 askedToOverwrite = true;
@@ -271,8 +326,10 @@ protected:
             // Typed into the name box as a player does; selectFile() of a file that does not
             // exist yet leaves the box empty on some runs, and the dialog then only opens the
             // folder.
-            dialog.setDirectory(folder.path());
-            dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+            if (!typed.isNull()) {
+                dialog.setDirectory(folder.path());
+                nameBox->setText(typed);
+            }
             QDialog& asDialog = dialog;
             accept ? asDialog.accept() : asDialog.reject();
         });
@@ -286,8 +343,18 @@ protected:
     QString seenTitle;
     QString seenSuffix;
     QStringList seenFilters;
+    QString seenFolder;
+    QString seenName;
     bool askedToOverwrite = false;
 };
+
+TEST_F(SaveDialogAnswers, OpensOnTheOfferedNameInThePicturesFolder) {
+    const QString pictures = MakeFolder(QStringLiteral("Pictures"));
+    request.fileName = QString::fromUtf8("小明-2026-12-09.bmp");
+    EXPECT_EQ(Ask(QString(), true), pictures + QString::fromUtf8("/小明-2026-12-09.bmp"));
+    EXPECT_EQ(seenFolder, pictures);
+    EXPECT_EQ(seenName, request.fileName);
+}
 
 TEST_F(SaveDialogAnswers, AcceptedNameGetsTheDefaultSuffix) {
     std::optional<QString> name = Ask(QStringLiteral("report"), true);
