@@ -26,6 +26,9 @@ packages=(
   fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming qt6-translations-l10n
   # the Debian package and the checks of its desktop entry, metainfo and contents
   dpkg-dev file desktop-file-utils appstream lintian
+  # playing the game from outside for its screenshots and for trying the package on a fresh
+  # Debian 12 (scripts/make-screenshots.sh, scripts/try-package.sh)
+  xdotool x11-xserver-utils imagemagick optipng debootstrap
   # the demo music is rendered from text scores at build time
   sox lame
   # the teacher's desk: its icons drawn from SVG, its saved PDFs read back by the tests
