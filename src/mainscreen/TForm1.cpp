@@ -10,6 +10,7 @@
 #include "core/IntegerText.h"
 #include "core/ListItem.h"
 #include "core/ProgramFolder.h"
+#include "host/widgets/ScreenPlacement.h"
 #include "mainscreen/MainScreenGlobals.h"
 #include "ui_TForm1.h"
 
@@ -160,6 +161,7 @@ void TForm1::PrintStatus() {
     reports_.push_back(links_.report(this));
     QDialog& report = *reports_.back();
     report.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    CentreOnScreen(report);
     report.exec();
 }
 

@@ -14,6 +14,7 @@
 #include "core/GameGlobals.h"
 #include "core/ProgramFolder.h"
 #include "core/ReportFigures.h"
+#include "host/scaledwindow/ScaledWindow.h"
 #include "host/widgets/ScreenPlacement.h"
 #include "screens/FlatSpeedButton.h"
 #include "screens/ReportFileName.h"
@@ -51,6 +52,8 @@ TFrmPrint::TFrmPrint(Platform& platform, QWidget* owner)
     ui_->setupUi(this);
     setFixedSize(size());
     ui_->Image1->setPixmap(QPixmap(QStringLiteral(":/report/report-background.png")));
+    // The background grows with the report in a window the player enlarges.
+    ui_->Image1->setScaledContents(true);
     ui_->Image1->lower();
     SetUpReportLabel(LUserName(), ReportNameFont());
     for (QLabel* caption : {ui_->Label3, ui_->Label2, ui_->Label6, ui_->Label9, ui_->Label10,
@@ -166,12 +169,17 @@ void TFrmPrint::ShowPlayerSummary(const std::string& playerName, const std::stri
 }
 
 void TFrmPrint::SpeedButton3Click() {
-    platform_.PrintImage(grab().toImage(), kDesignDpi);
+    // The report without the bars of an enlarged window, printed at its design size.
+    QImage picture = grab(ScaledWindow::PictureOf(*this)).toImage();
+    picture.setDevicePixelRatio(picture.devicePixelRatio() * ScaledWindow::ScaleOf(this));
+    platform_.PrintImage(picture, kDesignDpi);
 }
 
 void TFrmPrint::SpeedButton2Click() {
-    const QPoint origin = mapToGlobal(QPoint(0, 0));
-    SaveFormImage(origin.x(), origin.y(), origin.x() + width(), origin.y() + height());
+    const QRect picture = ScaledWindow::PictureOf(*this);
+    const QPoint origin = mapToGlobal(picture.topLeft());
+    SaveFormImage(origin.x(), origin.y(), origin.x() + picture.width(),
+                  origin.y() + picture.height());
 }
 
 void TFrmPrint::SaveFormImage(int left, int top, int right, int bottom) {
@@ -180,7 +188,9 @@ void TFrmPrint::SaveFormImage(int left, int top, int right, int bottom) {
     try {
         QImage picture = platform_.CaptureScreen(QRect(left, top, right - left, bottom - top));
         if (picture.isNull()) {
-            picture = grab().toImage();
+            picture =
+                grab(QRect(mapFromGlobal(QPoint(left, top)), QSize(right - left, bottom - top)))
+                    .toImage();
         }
         const std::optional<QString> fileName = platform_.AskSaveFileName(
             this, {QStringLiteral("另存为BMP位图"), QStringLiteral("BMP位图 (*.bmp)"),

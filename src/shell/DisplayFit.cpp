@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "host/scaledwindow/ScaledWindow.h"
 #include "host/virtualscreen/ScreenBackdrop.h"
 #include "host/virtualscreen/VirtualScreen.h"
 #include "host/virtualscreen/VirtualScreenFit.h"
@@ -18,6 +19,7 @@ std::unique_ptr<QWidget> FitScreensToDisplay(bool windowed, bool switched) {
     const QSize size = screen->geometry().size();
     if (windowed) {
         VirtualScreen::ScaleWindows(WindowFactor(size));
+        ScaledWindow::Enable();
         return nullptr;
     }
     if (size == kGameScreenSize) {

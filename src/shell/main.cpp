@@ -6,6 +6,7 @@
 #include "host/services/QtPlatform.h"
 #include "host/services/QtTranslations.h"
 #include "host/services/TMediaPlayer.h"
+#include "host/widgets/ScreenPlacement.h"
 #include "server/ServerEngine.h"
 #include "server/ServerErrors.h"
 #include "shell/CommandLine.h"
@@ -52,6 +53,8 @@ int main(int argc, char** argv) {
     // get an 800 x 600 screen of their own, scaled into the display.
     const std::unique_ptr<QWidget> backdrop =
         xuehai::FitScreensToDisplay(options.windowed, xuehai::DesktopMode::Switched());
+    // Placed before it shows: a window gets the frame the player resizes it by.
+    xuehai::CentreOnScreen(title);
     title.show();
     return QApplication::exec();
 }

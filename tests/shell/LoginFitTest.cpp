@@ -21,6 +21,7 @@
 #include "core/ProgramFolder.h"
 #include "host/movie/Clip.h"
 #include "host/movie/TShockwaveFlash.h"
+#include "host/scaledwindow/ScaledWindow.h"
 #include "host/services/QtPlatform.h"
 #include "host/widgets/ScreenPlacement.h"
 #include "shell/DisplayFit.h"
@@ -119,9 +120,9 @@ TEST_F(LoginOnTheDisplay, ThePictureFillsTheDisplayEvenlyAndCentred) {
     }
 }
 
-TEST_F(LoginOnTheDisplay, EachControlCoversTheFieldTheMovieDrawsForIt) {
-    auto login = ShowLogin();
-    auto* movie = login->findChild<TShockwaveFlash*>();
+// The login's three controls against the fields the movie draws for them, on the display.
+void ExpectControlsOnTheirFields(TForm3& login) {
+    auto* movie = login.findChild<TShockwaveFlash*>();
     ASSERT_NE(movie, nullptr);
     Clip* root = movie->Target("_root");
     ASSERT_NE(root, nullptr) << "the login movie did not load";
@@ -133,14 +134,11 @@ TEST_F(LoginOnTheDisplay, EachControlCoversTheFieldTheMovieDrawsForIt) {
         },
         frames);
     const std::map<QString, QWidget*> controls{
-        {QStringLiteral("新玩家名字"), &login->EditName()},
-        {QStringLiteral("选择头像"), &login->ComboBoxWindow()},
-        {QStringLiteral("老玩家请选择"), &login->ComboBox1()}};
+        {QStringLiteral("新玩家名字"), &login.EditName()},
+        {QStringLiteral("选择头像"), &login.ComboBoxWindow()},
+        {QStringLiteral("老玩家请选择"), &login.ComboBox1()}};
     ASSERT_EQ(frames.size(), controls.size());
     const StageMapping mapping = movie->Mapping();
-    // The stage is only stretched to the picture's 800 x 600, never beyond it.
-    EXPECT_NEAR(mapping.scaleX * 792, 800, 0.01);
-    EXPECT_NEAR(mapping.scaleY * 545, 600, 0.01);
     for (QQuickItem* frame : frames) {
         const QString label = frame->property("label").toString();
         SCOPED_TRACE(label.toStdString());
@@ -158,6 +156,52 @@ TEST_F(LoginOnTheDisplay, EachControlCoversTheFieldTheMovieDrawsForIt) {
         EXPECT_NEAR(placed.top(), shown.top(), 1.5 * pixel);
         EXPECT_NEAR(placed.right(), shown.right(), 1.5 * pixel);
         EXPECT_NEAR(placed.bottom(), shown.bottom(), 1.5 * pixel);
+    }
+}
+
+TEST_F(LoginOnTheDisplay, EachControlCoversTheFieldTheMovieDrawsForIt) {
+    auto login = ShowLogin();
+    const StageMapping mapping = login->findChild<TShockwaveFlash*>()->Mapping();
+    // The stage is only stretched to the picture's 800 x 600, never beyond it.
+    EXPECT_NEAR(mapping.scaleX * 792, 800, 0.01);
+    EXPECT_NEAR(mapping.scaleY * 545, 600, 0.01);
+    ExpectControlsOnTheirFields(*login);
+}
+
+// The player resizes the window: the picture keeps its shape between bars and the controls
+// stay on their fields, where a click reaches them.
+TEST_F(LoginOnTheDisplay, AResizedWindowKeepsThePictureAndItsControls) {
+    if (!Windowed()) {
+        GTEST_SKIP() << "only a window is resized";
+    }
+    struct Case {
+        QSize window;
+        QRect picture;
+    };
+    for (const Case& size :
+         {Case{{1000, 900}, {0, 75, 1000, 750}}, Case{{1600, 900}, {200, 0, 1200, 900}}}) {
+        SCOPED_TRACE(size.window.width());
+        auto login = ShowLogin();
+        login->resize(size.window);
+        QTest::qWait(50);
+        EXPECT_EQ(ScaledWindow::PictureOf(*login), size.picture);
+        auto* movie = login->findChild<TShockwaveFlash*>();
+        EXPECT_EQ(movie->geometry(), size.picture);
+        ExpectControlsOnTheirFields(*login);
+        // The bars lie on the sides the window has to spare.
+        const QImage shot = login->grab().toImage();
+        const qreal ratio = shot.devicePixelRatio();
+        const QPoint bar = size.picture.top() > 0 ? QPoint(size.window.width() / 2, 10)
+                                                  : QPoint(10, size.window.height() / 2);
+        const QColor sea = shot.pixelColor(bar * ratio);
+        EXPECT_LT(sea.red(), 0x10);
+        EXPECT_GT(sea.blue(), 2 * sea.green());
+        QLineEdit& name = login->EditName();
+        const QPoint onName = name.mapTo(login.get(), name.rect().center());
+        QTest::mouseClick(login->windowHandle(), Qt::LeftButton, {}, onName);
+        EXPECT_TRUE(name.hasFocus());
+        QTest::keyClicks(&name, QStringLiteral("xm"));
+        EXPECT_EQ(name.text(), QStringLiteral("xm"));
     }
 }
 

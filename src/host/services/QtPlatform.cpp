@@ -9,6 +9,7 @@
 
 #include "core/ProgramFolder.h"
 #include "host/movie/TShockwaveFlash.h"
+#include "host/scaledwindow/ScaledWindow.h"
 #include "host/services/FailureLog.h"
 #include "host/services/FailureNotice.h"
 #include "host/services/ImagePrinting.h"
@@ -23,10 +24,11 @@ namespace {
 
 constexpr QSize kWindowScreen{800, 600};
 
-// The game's Chinese face, large enough for a child to read at a glance.
-QFont BoxFont() {
+// The game's Chinese face, large enough for a child to read at a glance, scaled with the
+// screen the box belongs to.
+QFont BoxFont(const QWidget* owner) {
     QFont font(QStringLiteral("Noto Sans CJK SC"));
-    font.setPointSize(15);
+    font.setPointSizeF(15 * ScaledWindow::ScaleOf(owner));
     return font;
 }
 
@@ -40,7 +42,7 @@ void ShowBox(QMessageBox::Icon icon, const std::string& text, const std::string&
     QMessageBox box(icon, QString::fromUtf8("学海"), QString::fromStdString(text), QMessageBox::Ok,
                     owner);
     box.setTextFormat(Qt::PlainText);
-    box.setFont(BoxFont());
+    box.setFont(BoxFont(owner));
     if (!detail.empty()) {
         box.setDetailedText(QString::fromStdString(detail));
     }

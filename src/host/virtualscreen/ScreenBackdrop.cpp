@@ -8,6 +8,13 @@
 
 namespace xuehai {
 
+QLinearGradient DeepSea(int height) {
+    QLinearGradient sea(0, 0, 0, height);
+    sea.setColorAt(0, QColor(0x0d, 0x47, 0xa1));
+    sea.setColorAt(1, QColor(0x06, 0x24, 0x55));
+    return sea;
+}
+
 ScreenBackdrop::ScreenBackdrop()
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
                            Qt::WindowDoesNotAcceptFocus) {
@@ -28,12 +35,8 @@ void ScreenBackdrop::CoverPrimaryScreen() {
 }
 
 void ScreenBackdrop::paintEvent(QPaintEvent*) {
-    // The colours of the movies' deep sea, darkening towards the bottom.
-    QLinearGradient sea(0, 0, 0, height());
-    sea.setColorAt(0, QColor(0x0d, 0x47, 0xa1));
-    sea.setColorAt(1, QColor(0x06, 0x24, 0x55));
     QPainter painter(this);
-    painter.fillRect(rect(), sea);
+    painter.fillRect(rect(), DeepSea(height()));
 }
 
 }  // namespace xuehai

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLinearGradient>
 #include <QWidget>
 
 namespace xuehai {
+
+// The colours of the movies' deep sea from the top of an area `height` pixels high to its
+// bottom, darkening downwards: the bars around the game's picture.
+QLinearGradient DeepSea(int height);
 
 // The deep sea around the game's picture: a window under every screen of the game that
 // covers the primary screen, takes no focus and paints the bars beside or above and below

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "host/scaledwindow/ScaledWindow.h"
 #include "host/virtualscreen/VirtualScreen.h"
 
 namespace xuehai {
@@ -24,9 +25,13 @@ void CoverScreen(QWidget& screen, QSize screenSize) {
 }
 
 void CentreOnScreen(QWidget& window) {
-    QRect frame(QPoint(0, 0), window.size());
-    frame.moveCenter(GameScreenGeometry().center());
-    window.move(frame.topLeft());
+    if (ScaledWindow::Adopt(window) == ScaledWindow::Placement::Keep) {
+        return;
+    }
+    // The picture itself is centred; a window system's frame goes around it.
+    QRect picture(QPoint(0, 0), window.size());
+    picture.moveCenter(GameScreenGeometry().center());
+    window.setGeometry(picture);
 }
 
 }  // namespace xuehai

@@ -16,7 +16,9 @@ QRect GameScreenGeometry();
 // covers the display when the game runs full-screen and sits in the middle in a window.
 void CoverScreen(QWidget& screen, QSize screenSize);
 
-// Centres a window of its own size on the game's screen.
+// Centres a window of its own size on the game's screen. Where the game plays in windows the
+// player resizes, the first call hands the window over to them (before it is shown) and it
+// opens where the player left the last one, if they moved or resized one.
 void CentreOnScreen(QWidget& window);
 
 }  // namespace xuehai
