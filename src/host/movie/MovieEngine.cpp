@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "host/movie/Clip.h"
+#include "host/movie/MovieDrawing.h"
 
 namespace xuehai {
 
@@ -16,6 +17,7 @@ void RegisterMovieModule() {
     static std::once_flag registered;
     std::call_once(registered, [] {
         qmlRegisterType<Clip>("Xuehai.Movie", 1, 0, "Clip");
+        qmlRegisterSingletonInstance("Xuehai.Movie", 1, 0, "Drawing", &MovieDrawing::Instance());
         qmlRegisterModule("Xuehai.Movie", 1, 0);
     });
 }

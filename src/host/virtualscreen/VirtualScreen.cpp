@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QString>
 
+#include "host/movie/MovieDrawing.h"
 #include "host/virtualscreen/VirtualScreenFit.h"
 
 namespace xuehai::VirtualScreen {
@@ -39,6 +40,7 @@ void ScaleWindows(qreal factor) {
     forwardTo = qInstallMessageHandler(DropWarningOnHiddenWindows);
     QHighDpiScaling::setGlobalFactor(AskedFactor() * factor);
     qInstallMessageHandler(forwardTo);
+    MovieDrawing::Instance().Refresh();
 }
 
 void Engage() {

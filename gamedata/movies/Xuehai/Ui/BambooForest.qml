@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
+import Xuehai.Movie
 
 // A misty bamboo forest with a stone floor: swaying stalks and drifting leaves.
 Item {
@@ -67,7 +68,7 @@ Item {
             transformOrigin: Item.Bottom
             // The stalk is drawn once into an image that sways in tenths of a degree (under a
             // pixel at its tip), so a frame redraws only the stalks that moved.
-            layer.enabled: true
+            layer.enabled: Drawing.cachedLayers
             layer.smooth: true
             property real sway: 0
             rotation: Math.round(sway * 10) / 10

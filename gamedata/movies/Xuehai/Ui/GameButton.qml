@@ -26,43 +26,50 @@ Item {
         }
     }
 
-    Rectangle {
+    // Every rounded part is filled in one piece, so a scaled picture shows no seams in it.
+    EvenRound {
         anchors.fill: parent
         anchors.topMargin: button.depth
         radius: height / 2
-        color: Qt.darker(button.color, 1.45)
+        fill: Qt.darker(button.color, 1.45)
     }
 
-    Rectangle {
+    // The face's rim, then the face inside it.
+    EvenRound {
         id: face
         width: parent.width
         height: parent.height - button.depth
         y: button.pressed ? button.depth - 1 : 0
         radius: height / 2
-        border.color: Qt.darker(button.color, 1.25)
-        border.width: 2
-        gradient: Gradient {
-            GradientStop {
-                position: 0
-                color: Qt.lighter(button.color, button.hovered ? 1.45 : 1.3)
-            }
-            GradientStop {
-                position: 0.55
-                color: button.color
-            }
-            GradientStop {
-                position: 1
-                color: Qt.darker(button.color, 1.1)
+        fill: Qt.darker(button.color, 1.25)
+
+        Rectangle {
+            anchors.fill: parent
+            anchors.margins: 2
+            radius: height / 2
+            gradient: Gradient {
+                GradientStop {
+                    position: 0
+                    color: Qt.lighter(button.color, button.hovered ? 1.45 : 1.3)
+                }
+                GradientStop {
+                    position: 0.55
+                    color: button.color
+                }
+                GradientStop {
+                    position: 1
+                    color: Qt.darker(button.color, 1.1)
+                }
             }
         }
 
-        Rectangle {
+        EvenRound {
             x: parent.height * 0.35
             y: parent.height * 0.12
             width: parent.width - parent.height * 0.7
             height: parent.height * 0.28
             radius: height / 2
-            color: "#66ffffff"
+            fill: "#66ffffff"
         }
 
         Text {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
+import Xuehai.Movie
 
 // The game's name on two round badges with the subtitle on a ribbon. show() drops the
 // characters in one by one and pops the subtitle up; shown draws it all at once.
@@ -63,7 +64,7 @@ Item {
                 // A bob rather than a sway, in whole pixels, of the glyph drawn once into an
                 // image: outlined glyphs this big are dear to draw again every frame.
                 property real bob: 0
-                layer.enabled: true
+                layer.enabled: Drawing.cachedLayers
                 layer.smooth: true
                 transform: Translate {
                     y: Math.round((1 - glyph.drop) * -260 + glyph.bob)

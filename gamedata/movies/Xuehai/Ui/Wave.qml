@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
+import Xuehai.Movie
 import QtQuick.Shapes
 
 // A band of sea whose crests roll sideways for ever. The shape is one wave length wider
@@ -33,8 +34,10 @@ Item {
     // thin strip and not the whole band.
     readonly property int crestHeight: Math.ceil(crest * 2.2) + 2
 
+    // The water starts under the crests' lower edge: two edges meeting on a fraction of a
+    // screen pixel (a scaled picture) would let a thin line of what lies behind show through.
     Rectangle {
-        y: wave.crestHeight
+        y: wave.crestHeight - 2
         width: wave.width
         height: Math.max(0, wave.height - y)
         color: wave.color
@@ -46,7 +49,7 @@ Item {
         width: wave.width + wave.length * 2
         height: Math.min(wave.crestHeight, wave.height)
         // Drawn once into an image that slides, instead of filling the curve each frame.
-        layer.enabled: true
+        layer.enabled: Drawing.cachedLayers
         layer.smooth: true
         ShapePath {
             fillColor: wave.color
