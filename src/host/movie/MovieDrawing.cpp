@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
+#include <QScreen>
 
 namespace xuehai {
 
@@ -19,7 +20,10 @@ MovieDrawing::MovieDrawing() {
 void MovieDrawing::Refresh() {
     const bool software = QQuickWindow::sceneGraphBackend() == QLatin1String("software") ||
                           QQuickWindow::graphicsApi() == QSGRendererInterface::Software;
-    const bool cached = !software || qFuzzyCompare(qApp->devicePixelRatio(), 1.0);
+    // The screen's own ratio follows the game's scale; the application's is read once.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1;
+    const bool cached = !software || qFuzzyCompare(ratio, 1.0);
     if (cached != cachedLayers_) {
         cachedLayers_ = cached;
         Q_EMIT changed();
