@@ -5,28 +5,37 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QScreen>
+#include <vector>
 
 namespace xuehai {
 
-MovieDrawing& MovieDrawing::Instance() {
-    static MovieDrawing drawing;
-    return drawing;
+namespace {
+std::vector<MovieDrawing*>& Everyone() {
+    static std::vector<MovieDrawing*> drawings;
+    return drawings;
 }
+}  // namespace
 
 MovieDrawing::MovieDrawing() {
-    Refresh();
+    Everyone().push_back(this);
 }
 
-void MovieDrawing::Refresh() {
+MovieDrawing::~MovieDrawing() {
+    std::erase(Everyone(), this);
+}
+
+bool MovieDrawing::CachedLayers() {
     const bool software = QQuickWindow::sceneGraphBackend() == QLatin1String("software") ||
                           QQuickWindow::graphicsApi() == QSGRendererInterface::Software;
     // The screen's own ratio follows the game's scale; the application's is read once.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const qreal ratio = screen ? screen->devicePixelRatio() : 1;
-    const bool cached = !software || qFuzzyCompare(ratio, 1.0);
-    if (cached != cachedLayers_) {
-        cachedLayers_ = cached;
-        Q_EMIT changed();
+    return !software || qFuzzyCompare(ratio, 1.0);
+}
+
+void MovieDrawing::Refresh() {
+    for (MovieDrawing* drawing : Everyone()) {
+        Q_EMIT drawing->changed();
     }
 }
 

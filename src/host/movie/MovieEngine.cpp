@@ -17,7 +17,9 @@ void RegisterMovieModule() {
     static std::once_flag registered;
     std::call_once(registered, [] {
         qmlRegisterType<Clip>("Xuehai.Movie", 1, 0, "Clip");
-        qmlRegisterSingletonInstance("Xuehai.Movie", 1, 0, "Drawing", &MovieDrawing::Instance());
+        qmlRegisterSingletonType<MovieDrawing>(
+            "Xuehai.Movie", 1, 0, "Drawing",
+            [](QQmlEngine*, QJSEngine*) -> QObject* { return new MovieDrawing; });
         qmlRegisterModule("Xuehai.Movie", 1, 0);
     });
 }

@@ -40,7 +40,7 @@ void ScaleWindows(qreal factor) {
     forwardTo = qInstallMessageHandler(DropWarningOnHiddenWindows);
     QHighDpiScaling::setGlobalFactor(AskedFactor() * factor);
     qInstallMessageHandler(forwardTo);
-    MovieDrawing::Instance().Refresh();
+    MovieDrawing::Refresh();
 }
 
 void Engage() {
