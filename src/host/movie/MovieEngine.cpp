@@ -5,6 +5,10 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <mutex>
+// Qt's private animation header says "emit", a word this build leaves out of the language.
+#define emit
+#include <QtCore/private/qabstractanimation_p.h>
+#undef emit
 
 #include "host/movie/Clip.h"
 #include "host/movie/MovieDrawing.h"
@@ -12,6 +16,10 @@
 namespace xuehai {
 
 namespace {
+
+// The movies' animations step every 18 ms, some 55 frames a second: as smooth to the eye
+// as Qt's 60, and a tenth less drawing where the processor draws.
+constexpr int kAnimationStepMs = 18;
 
 void RegisterMovieModule() {
     static std::once_flag registered;
@@ -21,6 +29,7 @@ void RegisterMovieModule() {
             "Xuehai.Movie", 1, 0, "Drawing",
             [](QQmlEngine*, QJSEngine*) -> QObject* { return new MovieDrawing; });
         qmlRegisterModule("Xuehai.Movie", 1, 0);
+        QUnifiedTimer::instance()->setTimingInterval(kAnimationStepMs);
     });
 }
 
