@@ -11,6 +11,27 @@ namespace xuehai::bank {
 
 namespace {
 
+// A part of a line as the tool names it and as the teacher's desk does.
+struct Name {
+    std::string tool;
+    std::string shown;
+};
+
+// Totals in runs, "10 到 30、32", as the Chinese wording says them.
+std::string TotalsInChinese(const std::vector<int>& totals) {
+    std::string text;
+    for (std::size_t i = 0; i < totals.size();) {
+        std::size_t j = i;
+        while (j + 1 < totals.size() && totals[j + 1] == totals[j] + 1) {
+            ++j;
+        }
+        text += (text.empty() ? "" : "、") + std::to_string(totals[i]) +
+                (j == i ? "" : " 到 " + std::to_string(totals[j]));
+        i = j + 1;
+    }
+    return text;
+}
+
 class QuestionnaireReader {
 public:
     explicit QuestionnaireReader(QuestionnaireSource& source) : source_(source) {}
@@ -21,7 +42,8 @@ public:
         }
         if (types_.empty()) {
             Refuse(records.empty() ? 1 : records.back().line,
-                   "no test type: start one with type,<name>");
+                   "no test type: start one with type,<name>",
+                   "还没有类型：用“type,类型名”开始一个类型。");
         }
         for (std::size_t i = 0; i < types_.size(); ++i) {
             CheckType(i);
@@ -32,7 +54,8 @@ private:
     void Add(const CsvRecord& record) {
         const std::string& kind = record.fields[0];
         if (records_ == 0 && kind != "title") {
-            Refuse(record.line, "the first line must be title,<name of the test>");
+            Refuse(record.line, "the first line must be title,<name of the test>",
+                   "第一行要写“title,测试名”。");
         }
         if (kind == "title") {
             AddTitle(record);
@@ -44,22 +67,26 @@ private:
             AddRange(record);
         } else {
             Refuse(record.line,
-                   "'" + kind + "' starts no known line; use title, type, item or range");
+                   "'" + kind + "' starts no known line; use title, type, item or range",
+                   "“" + kind + "”不是认得的行：每行要以 title、type、item 或 range 开头。");
         }
         ++records_;
     }
 
     void AddTitle(const CsvRecord& record) {
         if (records_ > 0) {
-            Refuse(record.line, "the title must be the first line, and only once");
-        } else if (Columns(record, 2) && Text(record.line, "the title", record.fields[1])) {
+            Refuse(record.line, "the title must be the first line, and only once",
+                   "title 只能写一次，而且要在第一行。");
+        } else if (Columns(record, 2) &&
+                   Text(record.line, {"the title", "测试名"}, record.fields[1])) {
             source_.questionnaire.title = record.fields[1];
         }
     }
 
     void AddType(const CsvRecord& record) {
         QuestionnaireType type;
-        if (Columns(record, 2) && Text(record.line, "the type name", record.fields[1])) {
+        if (Columns(record, 2) &&
+            Text(record.line, {"the type name", "类型名"}, record.fields[1])) {
             type.name = record.fields[1];
         }
         types_.push_back(record.line);
@@ -72,8 +99,9 @@ private:
         }
         const auto& f = record.fields;
         QuestionnaireItem item{f[1], {f[2], f[4], f[6]}, {}};
-        bool ok = Text(record.line, "the item", item.text);
-        const char* names[] = {"answer A", "answer B", "answer C"};
+        bool ok = Text(record.line, {"the item", "题目"}, item.text);
+        const Name names[] = {
+            {"answer A", "答案 A"}, {"answer B", "答案 B"}, {"answer C", "答案 C"}};
         for (std::size_t i = 0; i < 3; ++i) {
             ok = Text(record.line, names[i], item.answers[i]) && ok;
             ok = Points(record.line, names[i], f[3 + 2 * i], item.points[i]) && ok;
@@ -81,7 +109,8 @@ private:
         QuestionnaireType& type = source_.questionnaire.types.back();
         if (ok && type.items.size() == kMaxItemsPerType) {
             ok = Refuse(record.line,
-                        "a type holds at most " + std::to_string(kMaxItemsPerType) + " items");
+                        "a type holds at most " + std::to_string(kMaxItemsPerType) + " items",
+                        "一个类型最多 " + std::to_string(kMaxItemsPerType) + " 道题。");
         }
         if (ok) {
             type.items.push_back(std::move(item));
@@ -95,12 +124,14 @@ private:
         const auto& f = record.fields;
         auto low = PlainInteger(f[1]);
         auto high = PlainInteger(f[2]);
-        bool ok = Text(record.line, "the evaluation", f[3]);
+        bool ok = Text(record.line, {"the evaluation", "评语"}, f[3]);
         if (!low || !high) {
             ok = Refuse(record.line,
-                        "the range '" + f[1] + "' to '" + f[2] + "' must be two whole numbers");
+                        "the range '" + f[1] + "' to '" + f[2] + "' must be two whole numbers",
+                        "分数段“" + f[1] + "”到“" + f[2] + "”要写两个整数。");
         } else if (*low > *high) {
-            ok = Refuse(record.line, "the range starts at " + f[1] + " after its end " + f[2]);
+            ok = Refuse(record.line, "the range starts at " + f[1] + " after its end " + f[2],
+                        "分数段的最低分 " + f[1] + " 比最高分 " + f[2] + " 还大。");
         }
         if (ok) {
             source_.questionnaire.types.back().ranges.push_back({*low, *high, f[3]});
@@ -113,18 +144,22 @@ private:
         const QuestionnaireType& type = source_.questionnaire.types[index];
         int line = types_[index];
         std::string name = "type " + std::to_string(index + 1);
+        const std::string shown = "第 " + std::to_string(index + 1) + " 个类型";
         if (type.items.empty()) {
-            Refuse(line, name + " has no item lines");
+            Refuse(line, name + " has no item lines", shown + "还没有题目（item 行）。");
             return;
         }
         if (type.ranges.empty()) {
-            Refuse(line, name + " has no range lines");
+            Refuse(line, name + " has no range lines", shown + "还没有分数段（range 行）。");
             return;
         }
         RangeCoverage coverage = CheckCoverage(type);
         if (!coverage.uncovered.empty()) {
-            Refuse(line, name + ": no range holds the reachable total(s) " +
-                             DescribeTotals(coverage.uncovered));
+            Refuse(line,
+                   name + ": no range holds the reachable total(s) " +
+                       DescribeTotals(coverage.uncovered),
+                   shown + "能得到的总分 " + TotalsInChinese(coverage.uncovered) +
+                       " 不在任何分数段里，请补上分数段。");
         }
         const std::vector<int>& lines = rangeLines_[index];
         for (const auto& overlap : coverage.overlaps) {
@@ -132,9 +167,16 @@ private:
             for (std::size_t r : overlap.ranges) {
                 overlapLines.push_back(lines[r]);
             }
-            Refuse(overlapLines.back(), name + ": the total " + std::to_string(overlap.total) +
-                                            " lies in the ranges of lines " +
-                                            DescribeLines(overlapLines));
+            std::string linesInChinese;
+            for (int l : overlapLines) {
+                linesInChinese +=
+                    (linesInChinese.empty() ? "第 " : "、第 ") + std::to_string(l) + " 行";
+            }
+            Refuse(overlapLines.back(),
+                   name + ": the total " + std::to_string(overlap.total) +
+                       " lies in the ranges of lines " + DescribeLines(overlapLines),
+                   shown + "的总分 " + std::to_string(overlap.total) + " 同时落在" +
+                       linesInChinese + "的分数段里，分数段不能重叠。");
         }
     }
 
@@ -151,44 +193,54 @@ private:
 
     bool InType(const CsvRecord& record) {
         if (types_.empty()) {
-            return Refuse(record.line, record.fields[0] + " before any type line");
+            return Refuse(record.line, record.fields[0] + " before any type line",
+                          record.fields[0] + " 行前面要先有一行 type。");
         }
         return true;
     }
 
     bool Columns(const CsvRecord& record, std::size_t count) {
         if (record.fields.size() != count) {
-            return Refuse(record.line, "'" + record.fields[0] + "' lines have " +
-                                           std::to_string(count) + " columns, this one has " +
-                                           std::to_string(record.fields.size()));
+            return Refuse(record.line,
+                          "'" + record.fields[0] + "' lines have " + std::to_string(count) +
+                              " columns, this one has " + std::to_string(record.fields.size()),
+                          record.fields[0] + " 行要有 " + std::to_string(count) +
+                              " 栏（用逗号分开），这一行有 " +
+                              std::to_string(record.fields.size()) + " 栏。");
         }
         return true;
     }
 
-    bool Text(int line, const std::string& what, const std::string& text) {
+    bool Text(int line, const Name& what, const std::string& text) {
         if (text.empty()) {
-            return Refuse(line, what + " is empty");
+            return Refuse(line, what.tool + " is empty", what.shown + "是空的，请填上。");
         }
-        if (auto problem = TextProblem(text)) {
-            return Refuse(line, what + " " + *problem);
+        if (const std::optional<TextFault> fault = FindTextFault(text)) {
+            return Refuse(
+                line, what.tool + " " + DescribeTextFault(*fault),
+                fault->kind == TextFault::Unfit
+                    ? what.shown + "里的“" + fault->character + "”游戏显示不了，请换成别的字。"
+                    : what.shown + "里有乱码，请把文件存成 UTF-8 再试。");
         }
         return true;
     }
 
-    bool Points(int line, const std::string& what, const std::string& text, int& points) {
+    bool Points(int line, const Name& what, const std::string& text, int& points) {
         auto value = PlainInteger(text);
         if (!value || *value < -kMaxPoints || *value > kMaxPoints) {
-            return Refuse(line, "the points of " + what + " are '" + text +
-                                    "'; they must be a whole number from -" +
-                                    std::to_string(kMaxPoints) + " to " +
-                                    std::to_string(kMaxPoints));
+            const std::string limit = std::to_string(kMaxPoints);
+            return Refuse(line,
+                          "the points of " + what.tool + " are '" + text +
+                              "'; they must be a whole number from -" + limit + " to " + limit,
+                          what.shown + "的分数“" + text + "”不对：要写 -" + limit + " 到 " + limit +
+                              " 之间的整数。");
         }
         points = *value;
         return true;
     }
 
-    bool Refuse(int line, std::string message) {
-        source_.problems.push_back({line, std::move(message)});
+    bool Refuse(int line, std::string message, std::string wording) {
+        source_.problems.push_back({line, std::move(message), std::move(wording)});
         return false;
     }
 
@@ -204,7 +256,8 @@ QuestionnaireSource ReadQuestionnaireSource(std::string_view csvText) {
     CsvContent csv = ParseCsv(csvText);
     QuestionnaireSource source;
     for (const CsvSyntaxError& error : csv.errors) {
-        source.problems.push_back({error.line, error.message});
+        source.problems.push_back(
+            {error.line, error.message, "这一行的引号没有配对：引号要成对出现。"});
     }
     QuestionnaireReader(source).Read(csv.records);
     std::stable_sort(

@@ -10,6 +10,9 @@ namespace xuehai::bank {
 struct SourceProblem {
     int line = 0;
     std::string message;
+    // The same said to a teacher in Chinese, where the reader words it so (the teacher's
+    // desk shows message otherwise).
+    std::string wording = {};
 };
 
 using SourceProblems = std::vector<SourceProblem>;

@@ -139,7 +139,8 @@ QStringList QuestionnairePage::Check() {
     for (const bank::SourceProblem& problem : read.problems) {
         lines.push_back(QStringLiteral("第 %1 行：%2")
                             .arg(problem.line)
-                            .arg(QString::fromStdString(problem.message)));
+                            .arg(QString::fromStdString(
+                                problem.wording.empty() ? problem.message : problem.wording)));
     }
     problems_->clear();
     problems_->addItems(lines);
