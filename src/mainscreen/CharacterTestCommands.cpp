@@ -5,7 +5,7 @@
 
 #include "core/IntegerText.h"
 #include "core/ListItem.h"
-#include "mainscreen/LockedRecords.h"
+#include "store/LockedRecords.h"
 #include "mainscreen/MainScreenGlobals.h"
 #include "mainscreen/MapPaths.h"
 #include "mainscreen/TForm1.h"

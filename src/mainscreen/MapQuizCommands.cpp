@@ -9,7 +9,7 @@
 #include "core/ProgramFolder.h"
 #include "mainscreen/CompletionFigure.h"
 #include "core/ListItem.h"
-#include "mainscreen/LockedRecords.h"
+#include "store/LockedRecords.h"
 #include "mainscreen/MainScreenGlobals.h"
 #include "mainscreen/MapPaths.h"
 #include "mainscreen/TForm1.h"

@@ -18,6 +18,8 @@
 #include "host/widgets/ScreenPlacement.h"
 #include "screens/FlatSpeedButton.h"
 #include "screens/ReportFileName.h"
+#include "store/CommandTransaction.h"
+#include "store/LockedRecords.h"
 #include "store/TQADataBase.h"
 #include "store/TuserInfo.h"
 #include "ui_TFrmPrint.h"
@@ -44,6 +46,21 @@ void WriteBitmapFile(const QImage& picture, const QString& fileName) {
 }
 
 }  // namespace
+
+// The report's reads are one command: each file is read as it stood at one moment, and the
+// locks other programs keep hold the report up at most the command's budget in all.
+struct ReportReading {
+    CommandTransaction command;
+    // What the first file found locked said; the rows after it still fill where they can.
+    std::string locked;
+
+    void Join(Connection& file) { command.Read(file); }
+    void NoteLocked(const RecordsLockedError& error) {
+        if (locked.empty()) {
+            locked = error.what();
+        }
+    }
+};
 
 TFrmPrint::TFrmPrint(Platform& platform, QWidget* owner)
     : QDialog(owner, Qt::FramelessWindowHint),
@@ -118,26 +135,39 @@ void TFrmPrint::FormShow() {
     const std::string playerName = PlayerName();
     const std::string folder = ReportFolder.empty() ? ProgramFolder() : ReportFolder;
     LUserName().setText(QString::fromStdString(playerName));
-    ShowSubjectRows(playerName, folder);
-    ShowPlayerSummary(playerName, folder);
+    ReportReading reading;
+    ShowSubjectRows(reading, playerName, folder);
+    ShowPlayerSummary(reading, playerName, folder);
+    ExplainLockedRecords(
+        "成绩单上有的成绩没有读出来：游戏的记录文件正被另一个程序占用。"
+        "请关掉那个程序，然后再打开成绩单。",
+        [&reading] {
+            if (!reading.locked.empty()) {
+                throw RecordsLockedError(reading.locked);
+            }
+        });
 }
 
-void TFrmPrint::ShowSubjectRows(const std::string& playerName, const std::string& folder) {
+void TFrmPrint::ShowSubjectRows(ReportReading& reading, const std::string& playerName,
+                                const std::string& folder) {
     for (std::size_t index = 0; index < kReportSubjects.size(); ++index) {
         const ReportSubject& subject = kReportSubjects[index];
         const std::string code(subject.code);
-        ShowSubjectRow(playerName, folder + "data\\Qut" + code + "\\" + code + ".dat",
+        ShowSubjectRow(reading, playerName, folder + "data\\Qut" + code + "\\" + code + ".dat",
                        std::string(subject.title), std::string(subject.reward),
                        *rows_[index].completion, *rows_[index].title, *rows_[index].reward);
     }
 }
 
-void TFrmPrint::ShowSubjectRow(const std::string& playerName, const std::string& bankPath,
-                               const std::string& title, const std::string& reward,
-                               QLabel& completionLabel, QLabel& titleLabel, QLabel& rewardLabel) {
-    // A bank that cannot be read leaves its row as it was; the other rows still show.
+void TFrmPrint::ShowSubjectRow(ReportReading& reading, const std::string& playerName,
+                               const std::string& bankPath, const std::string& title,
+                               const std::string& reward, QLabel& completionLabel,
+                               QLabel& titleLabel, QLabel& rewardLabel) {
+    // A bank that cannot be read leaves its row as it was; the other rows still show. Only a
+    // locked one is told of, once the report has filled.
     try {
         TQADataBase bank(bankPath);
+        reading.Join(bank.Database());
         const int completion = WholePercent(bank.GetRate("Wancheng", playerName));
         completionLabel.setText(QString::fromStdString(PercentText(completion)));
         if (completion < 100) {
@@ -147,15 +177,19 @@ void TFrmPrint::ShowSubjectRow(const std::string& playerName, const std::string&
             titleLabel.setText(FromUtf8(title));
             rewardLabel.setText(FromUtf8(reward));
         }
+    } catch (const RecordsLockedError& error) {
+        reading.NoteLocked(error);
     } catch (const std::exception&) {
     }
 }
 
-void TFrmPrint::ShowPlayerSummary(const std::string& playerName, const std::string& folder) {
+void TFrmPrint::ShowPlayerSummary(ReportReading& reading, const std::string& playerName,
+                                  const std::string& folder) {
     // Records that cannot be read, or a player without one, leave the figures not yet filled
-    // as they were.
+    // as they were; locked records are told of.
     try {
         TuserInfo records(folder + "Save\\UserInfo.dat");
+        reading.Join(records.Database());
         records.ActiveUser = playerName;
         const std::vector<std::string> player = records.GetUserData(playerName);
         LJifen().setText(QString::fromStdString(player.at(1)));
@@ -164,6 +198,8 @@ void TFrmPrint::ShowPlayerSummary(const std::string& playerName, const std::stri
         const double total = right + records.GetUserWrong();
         const int rate = total == 0 ? 0 : WholePercent(right / total);
         LZhengquelv().setText(QString::fromStdString(PercentText(rate)));
+    } catch (const RecordsLockedError& error) {
+        reading.NoteLocked(error);
     } catch (const std::exception&) {
     }
 }

@@ -18,6 +18,8 @@ class TFrmPrint;
 
 namespace xuehai {
 
+struct ReportReading;
+
 // The progress report of ReportPlayerName: score, class, correct-answer rate and, for
 // sixteen subjects, how much of the question bank the player has completed with the title
 // and reward full completion earns. It can be printed, saved as a bitmap, or closed.
@@ -32,11 +34,14 @@ public:
     TFrmPrint(Platform& platform, QWidget* owner);
     ~TFrmPrint() override;
 
-    void ShowSubjectRows(const std::string& playerName, const std::string& folder);
-    void ShowSubjectRow(const std::string& playerName, const std::string& bankPath,
-                        const std::string& title, const std::string& reward,
-                        QLabel& completionLabel, QLabel& titleLabel, QLabel& rewardLabel);
-    void ShowPlayerSummary(const std::string& playerName, const std::string& folder);
+    void ShowSubjectRows(ReportReading& reading, const std::string& playerName,
+                         const std::string& folder);
+    void ShowSubjectRow(ReportReading& reading, const std::string& playerName,
+                        const std::string& bankPath, const std::string& title,
+                        const std::string& reward, QLabel& completionLabel, QLabel& titleLabel,
+                        QLabel& rewardLabel);
+    void ShowPlayerSummary(ReportReading& reading, const std::string& playerName,
+                           const std::string& folder);
     // Captures that screen rectangle at once, then asks where to save it as a bitmap.
     void SaveFormImage(int left, int top, int right, int bottom);
 

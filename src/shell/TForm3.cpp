@@ -12,6 +12,8 @@
 #include "host/widgets/Cp936Validator.h"
 #include "host/widgets/ScreenPlacement.h"
 #include "shell/DesktopMode.h"
+#include "store/CommandTransaction.h"
+#include "store/LockedRecords.h"
 #include "store/TuserInfo.h"
 #include "ui_TForm3.h"
 
@@ -20,6 +22,25 @@ namespace xuehai {
 namespace {
 constexpr int kDesignWidth = 792;
 constexpr int kNameBytes = 10;
+
+// Registers the player in one command: the name is looked up and added under the records'
+// write lock, so two programs cannot both add it, and a lock another program keeps on the
+// records holds the screen up at most the command's budget. False when the name is taken.
+bool RegisterPlayer(const std::string& name, int avatar) {
+    bool added = false;
+    ExplainLockedRecords(
+        "新玩家没有登记上：游戏的记录文件正被另一个程序占用。"
+        "请关掉那个程序，然后再点一次。",
+        [&] {
+            CommandTransaction command;
+            TuserInfo records(ProgramFolder() + "save\\userinfo.dat");
+            command.Write(records.Database());
+            added = records.AddUser(name, avatar);
+            command.Commit();
+        });
+    return added;
+}
+
 }  // namespace
 
 TForm3::TForm3(Platform& platform, LoginScreens screens, QWidget* owner)
@@ -120,13 +141,8 @@ void TForm3::EnterMap() {
         platform_.ShowMessage("请输入用户名");
         return;
     }
-    bool added = false;
-    {
-        TuserInfo records(ProgramFolder() + "save\\userinfo.dat");
-        const int avatar = StrToInt(flashlogin_->GetVariable("iImageNum"));
-        added = records.AddUser(CurrentUserName, avatar);
-    }
-    if (!added) {
+    const int avatar = StrToInt(flashlogin_->GetVariable("iImageNum"));
+    if (!RegisterPlayer(CurrentUserName, avatar)) {
         platform_.ShowMessage("用户已经存在了喔！");
         return;
     }
@@ -143,12 +159,7 @@ void TForm3::EnterNewer() {
         platform_.ShowMessage("请输入用户名");
         return;
     }
-    bool added = false;
-    {
-        TuserInfo records(ProgramFolder() + "save\\userinfo.dat");
-        added = records.AddUser(CurrentUserName, 1);
-    }
-    if (!added) {
+    if (!RegisterPlayer(CurrentUserName, 1)) {
         platform_.ShowMessage("用户已经存在了喔！");
         return;
     }

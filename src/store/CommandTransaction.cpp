@@ -15,15 +15,27 @@ CommandTransaction::~CommandTransaction() {
 }
 
 void CommandTransaction::Write(Connection& connection) {
-    if (std::find(writing_.begin(), writing_.end(), &connection) != writing_.end()) {
+    Join(connection, true);
+}
+
+void CommandTransaction::Read(Connection& connection) {
+    Join(connection, false);
+}
+
+void CommandTransaction::Join(Connection& connection, bool write) {
+    if (std::find(joined_.begin(), joined_.end(), &connection) != joined_.end()) {
+        if (write && !connection.Writing()) {
+            throw DatabaseError("database file '" + connection.File().string() +
+                                "' was joined to the command for reading only");
+        }
         return;
     }
-    connection.Begin(*this);
-    writing_.push_back(&connection);
+    connection.Begin(*this, write);
+    joined_.push_back(&connection);
 }
 
 void CommandTransaction::Commit() {
-    for (const Connection* connection : writing_) {
+    for (const Connection* connection : joined_) {
         if (connection->StatementFailed()) {
             const std::string file = connection->File().string();
             RollBack();
@@ -31,27 +43,27 @@ void CommandTransaction::Commit() {
                                 "' failed, so nothing of the command was saved");
         }
     }
-    while (!writing_.empty()) {
-        Connection* connection = writing_.front();
+    while (!joined_.empty()) {
+        Connection* connection = joined_.front();
         try {
             connection->Commit();
         } catch (...) {
             RollBack();
             throw;
         }
-        writing_.erase(writing_.begin());
+        joined_.erase(joined_.begin());
     }
 }
 
 void CommandTransaction::Forget(const Connection& connection) noexcept {
-    writing_.erase(std::remove(writing_.begin(), writing_.end(), &connection), writing_.end());
+    joined_.erase(std::remove(joined_.begin(), joined_.end(), &connection), joined_.end());
 }
 
 void CommandTransaction::RollBack() noexcept {
-    for (Connection* connection : writing_) {
+    for (Connection* connection : joined_) {
         connection->RollBack();
     }
-    writing_.clear();
+    joined_.clear();
 }
 
 }  // namespace xuehai

@@ -18,7 +18,9 @@ class Connection;
 //  - the files joined with Write change together or not at all. Write takes the file's write
 //    lock up front; Commit commits every joined file once all the command's statements on
 //    them succeeded. A failed statement, an exception or the end of the scope before Commit
-//    rolls every joined file back.
+//    rolls every joined file back;
+//  - the files joined with Read are read as they stood at the command's first statement on
+//    them, whatever another program writes meanwhile.
 // Once the write locks are held nothing of another program can stop the commits; only a
 // crash between two of them leaves the first file changed alone.
 class CommandTransaction {
@@ -34,9 +36,13 @@ public:
     // nothing. Throws RecordsLockedError when the lock is not free within the budget,
     // DatabaseError otherwise; the files joined before stay joined, to be rolled back.
     void Write(Connection& connection);
+    // Joins the connection's file for reading only, taking no lock; joining a file joined
+    // already does nothing. Throws DatabaseError.
+    void Read(Connection& connection);
 
-    // Commits every joined file, in the order joined. Throws DatabaseError, with every file
-    // rolled back, when a statement on one of them failed during the command.
+    // Commits every joined file, in the order joined, and ends the reading of the others. Throws
+    // DatabaseError, with every file rolled back, when a statement on one of them failed during the
+    // command.
     void Commit();
 
 private:
@@ -45,8 +51,10 @@ private:
     void Forget(const Connection& connection) noexcept;
     void RollBack() noexcept;
 
+    void Join(Connection& connection, bool write);
+
     LockDeadline deadline_;
-    std::vector<Connection*> writing_;
+    std::vector<Connection*> joined_;
 };
 
 }  // namespace xuehai

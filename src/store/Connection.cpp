@@ -181,7 +181,7 @@ void Connection::Fail(std::string_view sql) const {
                                 "; file '" + file_.string() + "')");
 }
 
-void Connection::Begin(CommandTransaction& command) {
+void Connection::Begin(CommandTransaction& command, bool write) {
     if (command_ != nullptr) {
         throw DatabaseError("database file '" + file_.string() +
                             "' is being changed by another command already");
@@ -190,10 +190,12 @@ void Connection::Begin(CommandTransaction& command) {
         remote_->Begin();
     } else {
         // IMMEDIATE takes the write lock now rather than at the first change, so a lock
-        // held by another program is met before any file of the command has changed.
-        Execute("BEGIN IMMEDIATE");
+        // held by another program is met before any file of the command has changed. A
+        // reading command takes no lock: its first read fixes what it sees of the file.
+        Execute(write ? "BEGIN IMMEDIATE" : "BEGIN");
     }
     command_ = &command;
+    writing_ = write;
     failed_ = false;
 }
 

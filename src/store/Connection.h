@@ -57,7 +57,8 @@ public:
 
 private:
     friend class CommandTransaction;
-    void Begin(CommandTransaction& command);
+    void Begin(CommandTransaction& command, bool write);
+    bool Writing() const { return writing_; }
     void Commit();
     void RollBack() noexcept;
 
@@ -70,6 +71,7 @@ private:
     sqlite3* db_ = nullptr;
     std::unique_ptr<EngineDatabase> remote_;  // the database on another engine, or null
     CommandTransaction* command_ = nullptr;
+    bool writing_ = false;  // joined to command_ to write, not only to read
     // Set by Fail, which reports and so is const; cleared when the command ends.
     mutable bool failed_ = false;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -11,10 +12,12 @@
 #include <memory>
 
 #include "GameFolder.h"
+#include "SqlProbe.h"
 #include "core/GameGlobals.h"
 #include "fakes/FakePlatform.h"
 #include "screens/ReportFileName.h"
 #include "screens/TFrmPrint.h"
+#include "store/Connection.h"
 
 namespace xuehai::test {
 namespace {
@@ -118,6 +121,34 @@ TEST_F(ReportScreenTest, SummaryOfAnUnknownPlayerOrMissingRecordsStaysBlank) {
     EXPECT_EQ(Text(unknown.LDengji()), "");
     EXPECT_EQ(Text(unknown.LZhengquelv()), "");
     EXPECT_EQ(Text(unknown.LUserName()), kPlayer);
+    EXPECT_THAT(platform_.Lines("ShowError"), IsEmpty());
+}
+
+TEST_F(ReportScreenTest, LockedFilesAreToldOfOnceWithinTheBudgetWhileTheOthersFill) {
+    folder_.MakeBank("004", 2, kPlayer, 2);  // row 1
+    folder_.MakeBank("006", 2, kPlayer, 2);  // row 2
+    folder_.MakeRecords(kPlayer, 1500, 2, 3, 1);
+    ReleaseIdleConnections();
+    QElapsedTimer clock;
+    {
+        testing::ForeignLock bank(folder_.Path() + "Data/Qut004/004.dat",
+                                  testing::ForeignLock::Kind::Exclusive);
+        testing::ForeignLock records(folder_.Path() + "Save/userinfo.dat",
+                                     testing::ForeignLock::Kind::Exclusive);
+        clock.start();
+        TFrmPrint& report = ShowReport();
+        EXPECT_LT(clock.elapsed(), 2600);
+        EXPECT_THAT(Row(report, 1), ElementsAre("", "无", "无"));
+        EXPECT_THAT(Row(report, 2), ElementsAre("100%", "土地神", "地图"));
+        EXPECT_EQ(Text(report.LJifen()), "");
+        EXPECT_THAT(platform_.Lines("ShowError"),
+                    ElementsAre(HasSubstr("成绩单上有的成绩没有读出来")));
+    }
+    platform_.ClearLog();
+    TFrmPrint& later = ShowReport();
+    EXPECT_THAT(Row(later, 1), ElementsAre("100%", "疯狂科学家", "兰水晶"));
+    EXPECT_EQ(Text(later.LJifen()), "1500");
+    EXPECT_EQ(Text(later.LZhengquelv()), "75%");
     EXPECT_THAT(platform_.Lines("ShowError"), IsEmpty());
 }
 

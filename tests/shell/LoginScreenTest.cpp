@@ -5,11 +5,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <filesystem>
 
 #include "ScreenRecorder.h"
+#include "SqlProbe.h"
 #include "core/GameGlobals.h"
 #include "core/ProgramFolder.h"
 #include "fakes/FakeMovieControl.h"
@@ -23,6 +25,7 @@ namespace xuehai {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
 class LoginScreen : public ::testing::Test {
@@ -183,6 +186,29 @@ TEST_F(LoginScreen, AnAvatarThatIsNoNumberShowsTheErrorAndWritesNoRecord) {
     EXPECT_EQ(platform_.Lines("ShowError").size(), 1u);
     EXPECT_THAT(PlayerData("小红"), IsEmpty());
     EXPECT_THAT(map_.Shown(), IsEmpty());
+}
+
+TEST_F(LoginScreen, RecordsLockedByAnotherProgramRegisterNobodyAfterTwoSecondsAndSaySo) {
+    auto login = Open();
+    for (const char* command : {"entermap", "enternewer"}) {
+        platform_.ClearLog();
+        testing::ForeignLock lock(Records(), testing::ForeignLock::Kind::Write);
+        login->EditName().setText(QStringLiteral("小红"));
+        QElapsedTimer clock;
+        clock.start();
+        Raise(command);
+        EXPECT_LT(clock.elapsed(), 2600) << command;
+        EXPECT_THAT(platform_.Lines("Show"),
+                    ElementsAre(HasSubstr("新玩家没有登记上：游戏的记录文件正被另一个程序占用")))
+            << command;
+        lock.Release();
+        EXPECT_THAT(PlayerData("小红"), IsEmpty()) << command;
+    }
+    EXPECT_THAT(map_.Shown(), IsEmpty());
+    platform_.ClearLog();
+    Raise("entermap");
+    EXPECT_THAT(platform_.Lines("Show"), IsEmpty());
+    EXPECT_THAT(PlayerData("小红"), ElementsAre("小红", "0", "1", "1"));
 }
 
 TEST_F(LoginScreen, TwoPlayersOpensTheBattleOverTheWholeScreen) {

@@ -135,6 +135,34 @@ TEST_F(CommandOnTwoFiles, AnExclusiveLockPastTheBudgetRefusesTheOpenAsLocked) {
     EXPECT_LE(SecondsSince(start), 2.6);
 }
 
+TEST_F(CommandOnTwoFiles, AReadingCommandSeesOneStateAndIsNotHeldUpByAWriter) {
+    ForeignLock writer(records_, ForeignLock::Kind::Write);
+    const auto start = LockClock::now();
+    {
+        CommandTransaction command;
+        TuserInfo records(records_);
+        command.Read(records.Database());
+        EXPECT_EQ(records.GetUserData("abc").at(1), "0");
+        writer.Release();
+        Run(records_, "UPDATE UserInfo SET UserScore=70");
+        EXPECT_EQ(records.GetUserData("abc").at(1), "0");
+        EXPECT_THROW(command.Write(records.Database()), DatabaseError);
+    }
+    EXPECT_LE(SecondsSince(start), 1.0);
+    EXPECT_EQ(TuserInfo(records_).GetUserData("abc").at(1), "70");
+}
+
+TEST_F(CommandOnTwoFiles, AReadingCommandWaitsForAnExclusiveLockOutOfTheSameBudget) {
+    ReleaseIdleConnections();
+    ForeignLock bankLock(bank_, ForeignLock::Kind::Exclusive);
+    ForeignLock recordsLock(records_, ForeignLock::Kind::Exclusive);
+    CommandTransaction command;
+    const auto start = LockClock::now();
+    EXPECT_THROW(TQADataBase{bank_}, RecordsLockedError);
+    EXPECT_THROW(TuserInfo{records_}, RecordsLockedError);
+    EXPECT_LE(SecondsSince(start), 2.6);
+}
+
 using HandleReuse = GameFolderTest;
 
 TEST_F(HandleReuse, EverySpellingOfOneFileSharesOneHandle) {
