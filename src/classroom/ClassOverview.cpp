@@ -28,9 +28,12 @@ std::size_t DisplayWidth(const std::string& utf8) {
 
 }  // namespace
 
-double PlayerRow::ShareRight() const {
+std::optional<double> PlayerRow::ShareRight() const {
     const std::int64_t answers = right + wrong;
-    return answers == 0 ? 0.0 : static_cast<double>(right) / static_cast<double>(answers);
+    if (answers == 0) {
+        return std::nullopt;
+    }
+    return static_cast<double>(right) / static_cast<double>(answers);
 }
 
 std::vector<std::string> OverviewHeader(const ClassOverview& overview) {
@@ -51,7 +54,7 @@ std::vector<std::vector<std::string>> OverviewCells(const ClassOverview& overvie
                                         std::to_string(player.playerClass),
                                         std::to_string(player.right),
                                         std::to_string(player.wrong),
-                                        PercentText(WholePercent(player.ShareRight()))};
+                                        Share(player.ShareRight())};
         for (const SubjectFigures& figures : player.subjects) {
             row.push_back(Share(figures.completion));
             row.push_back(Share(figures.shareRight));

@@ -15,7 +15,8 @@ struct Subject {
 };
 
 // A player's figures in one subject, as the progress report counts them; nothing when
-// the subject's bank cannot be read.
+// the subject's bank cannot be read. A subject the player never answered in has no share
+// right: a teacher would read 0 % as every answer wrong.
 struct SubjectFigures {
     std::optional<double> completion;  // questions answered right at least once / bank size
     std::optional<double> shareRight;  // right answers / all answers in the subject
@@ -30,7 +31,7 @@ struct PlayerRow {
     std::int64_t wrong = 0;
     std::vector<SubjectFigures> subjects;  // in the order of ClassOverview::subjects
 
-    double ShareRight() const;
+    std::optional<double> ShareRight() const;  // nothing before the first answer
 };
 
 struct ClassOverview {

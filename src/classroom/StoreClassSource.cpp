@@ -16,10 +16,24 @@ namespace xuehai::classroom {
 
 namespace {
 
+// Whether the player ever answered in the bank; the report's share of right answers reads
+// 0 for a player who did not, which is no figure for a teacher.
+bool HasAnswered(const std::string& code, const std::string& player) {
+    Connection bank(MakeConnectionString(ProgramFolder() + BankGamePath(code)));
+    Query stats(bank);
+    stats.SetText("SELECT * FROM UserStats WHERE UserName='" + EscapeQuotes(player) + "'");
+    stats.Open();
+    return !stats.AtEnd() && stats.Integer("UserRight") + stats.Integer("UserWrong") > 0;
+}
+
 SubjectFigures ReadFigures(const std::string& code, const std::string& player) {
     try {
         TQADataBase bank(ProgramFolder() + BankGamePath(code));
-        return {bank.GetRate("Wancheng", player), bank.GetRate("Zhengque", player)};
+        SubjectFigures figures{bank.GetRate("Wancheng", player), std::nullopt};
+        if (HasAnswered(code, player)) {
+            figures.shareRight = bank.GetRate("Zhengque", player);
+        }
+        return figures;
     } catch (const std::exception&) {
         return {};
     }

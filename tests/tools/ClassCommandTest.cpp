@@ -69,7 +69,8 @@ TEST_F(ClassCommandTest, CsvStartsWithAByteOrderMarkAndHoldsOneRecordPerPlayer) 
     EXPECT_THAT(result.out,
                 StartsWith("\xEF\xBB\xBF姓名,头像,积分,等级,答对,答错,正确率,语文完成,"));
     EXPECT_THAT(result.out, HasSubstr("\n赵六,3,1200,2,3,1,75%,50%,75%,—,—\n"));
-    EXPECT_THAT(result.out, HasSubstr("\n王五,1,0,1,0,0,0%,0%,0%,—,—\n"));
+    // No answer yet is no share right, not a share of 0 %.
+    EXPECT_THAT(result.out, HasSubstr("\n王五,1,0,1,0,0,—,0%,—,—,—\n"));
 }
 
 TEST_F(ClassCommandTest, FolderWithoutPlayerRecordsIsAFileError) {
