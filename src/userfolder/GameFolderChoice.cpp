@@ -24,25 +24,26 @@ bool MadeByTheGame(const fs::path& folder) {
     return fs::is_regular_file(folder / kInstalledCopiesFile, ec);
 }
 
-fs::path PerUserFolder(const GameFolderInputs& inputs) {
-    // Relative values are to be ignored, as the base directory rules say.
-    if (!inputs.xdgDataHome.empty() && fs::path(inputs.xdgDataHome).is_absolute()) {
-        return fs::path(inputs.xdgDataHome) / "xuehai";
-    }
-    if (inputs.home.empty() || !fs::path(inputs.home).is_absolute()) {
-        throw Error(
-            "找不到你的主文件夹，游戏没有地方保存进度。\n"
-            "请用 --data 文件夹 指定一个可以写入的游戏文件夹。");
-    }
-    return fs::path(inputs.home) / ".local" / "share" / "xuehai";
-}
-
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr ? value : "";
 }
 
 }  // namespace
+
+std::optional<fs::path> PerUserGameFolder(const std::string& xdgDataHome, const std::string& home) {
+    if (!xdgDataHome.empty() && fs::path(xdgDataHome).is_absolute()) {
+        return fs::path(xdgDataHome) / "xuehai";
+    }
+    if (home.empty() || !fs::path(home).is_absolute()) {
+        return std::nullopt;
+    }
+    return fs::path(home) / ".local" / "share" / "xuehai";
+}
+
+std::optional<fs::path> PerUserGameFolder() {
+    return PerUserGameFolder(Environment("XDG_DATA_HOME"), Environment("HOME"));
+}
 
 GameFolderPlace ChooseGameFolder(const GameFolderInputs& inputs) {
     std::error_code ec;
@@ -55,7 +56,13 @@ GameFolderPlace ChooseGameFolder(const GameFolderInputs& inputs) {
         return {folder, keepUpToDate ? source : fs::path()};
     }
     if (installed) {
-        return {PerUserFolder(inputs), source};
+        const std::optional<fs::path> own = PerUserGameFolder(inputs.xdgDataHome, inputs.home);
+        if (!own) {
+            throw Error(
+                "找不到你的主文件夹，游戏没有地方保存进度。\n"
+                "请用 --data 文件夹 指定一个可以写入的游戏文件夹。");
+        }
+        return {*own, source};
     }
     return {inputs.programFolder, {}};
 }

@@ -30,6 +30,13 @@ struct GameFolderPlace {
 // A folder made from the installed data carries this file; only such folders are updated.
 inline constexpr const char* kInstalledCopiesFile = ".installed";
 
+// $XDG_DATA_HOME/xuehai, or ~/.local/share/xuehai; nothing when neither base is an
+// absolute path (relative values are ignored, as the base directory rules say).
+std::optional<std::filesystem::path> PerUserGameFolder(const std::string& xdgDataHome,
+                                                       const std::string& home);
+// The same from this process's environment.
+std::optional<std::filesystem::path> PerUserGameFolder();
+
 // - --data DIR plays on DIR; a DIR that is missing, empty or was made by the game earlier is
 //   made or kept up to date from the installed data.
 // - An installed game (its data folder exists) plays in $XDG_DATA_HOME/xuehai, or

@@ -3,7 +3,6 @@
 
 #include <stdlib.h>
 
-#include <cstdlib>
 #include <fstream>
 
 #include "authoring/ToolError.h"
@@ -15,6 +14,7 @@
 #include "serverroom/ServerPlayerFiles.h"
 #include "serverroom/ServerSubjects.h"
 #include "serverroom/ServerTransfer.h"
+#include "userfolder/GameFolderChoice.h"
 
 namespace xuehai::teacher {
 
@@ -82,14 +82,12 @@ classroom::PlayerAdmin PlayerAdminAt(const std::filesystem::path& folder) {
     if (!server) {
         return classroom::PlayerAdmin(folder);
     }
-    std::filesystem::path data;
-    if (const char* home = std::getenv("XDG_DATA_HOME"); home != nullptr && *home != '\0') {
-        data = home;
-    } else {
-        const char* user = std::getenv("HOME");
-        data = std::filesystem::path(user != nullptr ? user : "/tmp") / ".local" / "share";
+    const std::optional<std::filesystem::path> own = PerUserGameFolder();
+    if (!own) {
+        throw bank::ToolError(bank::kExitFile,
+                              "找不到你的主文件夹，没有地方保存改动前的备份。请设置 HOME 后再试。");
     }
-    return classroom::PlayerAdmin(bank::ServerPlayerFiles(server, data / "xuehai" / "备份"));
+    return classroom::PlayerAdmin(bank::ServerPlayerFiles(server, *own / "备份"));
 }
 
 }  // namespace xuehai::teacher
