@@ -18,6 +18,7 @@
 #include "ScreenWalk.h"
 #include "VirtualDisplay.h"
 #include "core/ProgramFolder.h"
+#include "host/drawingcore/DrawingCore.h"
 #include "host/movie/MovieEngine.h"
 #include "host/services/QtPlatform.h"
 #include "host/services/TMediaPlayer.h"
@@ -52,8 +53,14 @@ std::optional<xuehai::QuickRenderer> ParseRenderer(const QString& name) {
 
 // One screen in this process; prints "cpu server fps megabytes".
 int PlayOne(int argc, char** argv, const QString& screen, const QString& renderer, int seconds) {
-    xuehai::UseQuickRenderer(*ParseRenderer(renderer));
+    const xuehai::QuickRenderer quick = *ParseRenderer(renderer);
+    xuehai::UseQuickRenderer(quick);
     QApplication app(argc, argv);
+    // As the game does.
+    if (quick == xuehai::QuickRenderer::Software &&
+        !qEnvironmentVariableIsSet("XUEHAI_BENCH_ANY_CORE")) {
+        xuehai::KeepDrawingOnOneCore();
+    }
     // A copy of the demo game folder: the players and answers the walk makes stay in it.
     QTemporaryDir folder;
     std::filesystem::copy(XUEHAI_GAME_DIR, folder.path().toStdString(),

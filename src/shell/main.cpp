@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "core/ProgramFolder.h"
+#include "host/drawingcore/DrawingCore.h"
 #include "host/movie/RendererChoice.h"
 #include "host/services/QtPlatform.h"
 #include "host/services/QtTranslations.h"
@@ -21,7 +22,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Movies draw through the graphics card where one draws OpenGL, else with Qt Quick's
     // software renderer; chosen before any movie control exists.
-    xuehai::ChooseQuickRenderer();
+    if (xuehai::ChooseQuickRenderer() == xuehai::QuickRenderer::Software) {
+        xuehai::KeepDrawingOnOneCore();
+    }
     QApplication::setApplicationName(QStringLiteral("xuehai"));
     QApplication::setApplicationDisplayName(QStringLiteral("学海"));
     QApplication::setApplicationVersion(QStringLiteral(XUEHAI_VERSION));
