@@ -8,7 +8,8 @@ packages=(
   # toolchain
   cmake g++ ninja-build pkg-config git
   # Qt 6: widgets, printing, Qt Quick (movies), multimedia (music)
-  qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
+  qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-declarative-dev
+  qt6-declarative-private-dev qt6-declarative-dev-tools
   qt6-multimedia-dev qt6-qpa-plugins libqt6opengl6-dev
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
   qml6-module-qtquick-shapes qml6-module-qtquick-layouts qml6-module-qtqml-models

@@ -16,7 +16,12 @@ struct ScreenFigures {
     double cpuPercent = 0;       // this process's CPU time over wall time, of one core
     double serverPercent = -1;   // the display server's, where its process is known
     double framesPerSecond = 0;  // frames of the busiest movie control on the screen
-    double megabytes = 0;        // the largest resident memory seen
+    // The pace the movement is held at: how soon a change of the picture is drawn (the 95th
+    // percentile of the time from change to frame, over every control), as frames a second,
+    // at most the animations' own step rate. Motion kept to whole pixels changes the picture
+    // less often than every step; this still tells whether each change came in time.
+    double heldFramesPerSecond = 0;
+    double megabytes = 0;  // the largest resident memory seen
 };
 
 // Counts the frames the movie controls render and samples the process's CPU time and
@@ -37,6 +42,9 @@ private:
     long serverPid_;
     QList<QPointer<QQuickWidget>> controls_;
     QList<int> frames_;
+    // Per control: since when a changed picture waits for its frame (invalid: none waits).
+    QList<QElapsedTimer> waiting_;
+    QList<qint64> latenciesNs_;
     QElapsedTimer wall_;
     double cpuStart_ = 0;
     double serverStart_ = 0;

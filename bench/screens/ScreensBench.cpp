@@ -51,7 +51,7 @@ std::optional<xuehai::QuickRenderer> ParseRenderer(const QString& name) {
     return std::nullopt;
 }
 
-// One screen in this process; prints "cpu server fps megabytes".
+// One screen in this process; prints "cpu server fps megabytes held-fps".
 int PlayOne(int argc, char** argv, const QString& screen, const QString& renderer, int seconds) {
     const xuehai::QuickRenderer quick = *ParseRenderer(renderer);
     xuehai::UseQuickRenderer(quick);
@@ -83,8 +83,9 @@ int PlayOne(int argc, char** argv, const QString& screen, const QString& rendere
             meter.Start(walk->Shown());
             QTimer::singleShot(seconds * 1000, &app, [&] {
                 const ScreenFigures figures = meter.Finish();
-                std::printf("%.1f %.1f %.1f %.1f\n", figures.cpuPercent, figures.serverPercent,
-                            figures.framesPerSecond, figures.megabytes);
+                std::printf("%.1f %.1f %.1f %.1f %.1f\n", figures.cpuPercent, figures.serverPercent,
+                            figures.framesPerSecond, figures.megabytes,
+                            figures.heldFramesPerSecond);
                 std::fflush(stdout);
                 std::_Exit(0);
             });
@@ -117,11 +118,11 @@ std::optional<ScreenFigures> RunChild(const QString& display, long serverPid, co
         return std::nullopt;
     }
     const QList<QByteArray> values = child.readAllStandardOutput().trimmed().split(' ');
-    if (values.size() != 4) {
+    if (values.size() != 5) {
         return std::nullopt;
     }
     return ScreenFigures{values[0].toDouble(), values[1].toDouble(), values[2].toDouble(),
-                         values[3].toDouble()};
+                         values[3].toDouble(), values[4].toDouble()};
 }
 
 const char* Mark(bool ok) {
@@ -134,16 +135,18 @@ void PrintTable(QSize size, const QString& renderer, const std::vector<Row>& row
         "\n%d × %d, %s renderer   targets: CPU ≤ %.0f %% of one core, ≥ %.0f fps while "
         "animating, ≤ %.0f MB\n",
         size.width(), size.height(), qPrintable(renderer), cpuTarget, kFpsTarget, kMemoryTarget);
-    std::printf("  %-10s %8s %10s %8s %8s\n", "screen", "CPU %", "X server %", "fps", "MB");
+    std::printf("  %-10s %8s %10s %8s %10s %8s\n", "screen", "CPU %", "X server %", "fps",
+                "held fps", "MB");
     for (const Row& row : rows) {
         if (!row.figures) {
             std::printf("  %-10s   (did not run)\n", qPrintable(row.screen));
             continue;
         }
         const ScreenFigures& f = *row.figures;
-        std::printf("  %-10s %6.1f%s %10.1f %6.1f%s %6.1f%s\n", qPrintable(row.screen),
+        std::printf("  %-10s %6.1f%s %10.1f %8.1f %8.1f%s %6.1f%s\n", qPrintable(row.screen),
                     f.cpuPercent, Mark(f.cpuPercent <= cpuTarget), f.serverPercent,
-                    f.framesPerSecond, Mark(f.framesPerSecond >= kFpsTarget), f.megabytes,
+                    f.framesPerSecond, f.heldFramesPerSecond,
+                    Mark(f.heldFramesPerSecond >= kFpsTarget), f.megabytes,
                     Mark(f.megabytes <= kMemoryTarget));
     }
     std::fflush(stdout);
