@@ -62,8 +62,14 @@ Clip {
             x: modelData.x - width / 2
             y: -40
             width: 140
-            height: 640
+            // The light fades out above the panels, where it shows; a longer beam would
+            // only redraw the panels under it every frame.
+            height: 300
             transformOrigin: Item.Top
+            // The beam turns in half degrees, a step of two pixels at its faded end: a slow
+            // sweep then redraws the bunting and the sign under it a third as often.
+            property real sweep: modelData.from
+            rotation: Math.round(sweep * 2) / 2
             gradient: Gradient {
                 GradientStop {
                     position: 0
@@ -74,17 +80,17 @@ Clip {
                     color: "#00fff59d"
                 }
             }
-            SequentialAnimation on rotation {
+            SequentialAnimation on sweep {
                 loops: Animation.Infinite
                 NumberAnimation {
                     from: modelData.from
                     to: modelData.to
-                    duration: 3200
+                    duration: 5000
                     easing.type: Easing.InOutSine
                 }
                 NumberAnimation {
                     to: modelData.from
-                    duration: 3200
+                    duration: 5000
                     easing.type: Easing.InOutSine
                 }
             }
@@ -213,7 +219,11 @@ Clip {
         y: 290
         width: 64
         height: 72
-        SequentialAnimation on rotation {
+        // Half a degree is a third of a pixel at the cup's rim: as smooth to the eye, and a
+        // third of the frames.
+        property real wobble: 0
+        rotation: Math.round(wobble * 2) / 2
+        SequentialAnimation on wobble {
             loops: Animation.Infinite
             NumberAnimation {
                 to: 6

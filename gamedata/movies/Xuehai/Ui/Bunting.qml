@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Shapes
+import Xuehai.Movie
 
 // A string of little coloured flags that sways gently: a festival over the battle
 // screens.
@@ -13,7 +14,16 @@ Item {
 
     height: sag + 34
 
-    SequentialAnimation on rotation {
+    // The ends of the string move in whole pixels, so the gentle sway redraws the strip a
+    // few times a second rather than every frame.
+    property real sway: 0
+    readonly property real endPixelsPerDegree: width / 2 * Math.PI / 180
+    rotation: Math.round(sway * endPixelsPerDegree) / endPixelsPerDegree
+    // Drawn once into an image that sways, instead of filling every flag each time.
+    layer.enabled: Drawing.cachedLayers
+    layer.smooth: true
+
+    SequentialAnimation on sway {
         loops: Animation.Infinite
         NumberAnimation {
             to: 0.6
