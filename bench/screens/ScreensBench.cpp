@@ -73,7 +73,7 @@ int PlayOne(int argc, char** argv, const QString& screen, const QString& rendere
     xuehai::TFormtitle title(platform, screens.LoginScreen());
     // As the game starts: where the display kept its size, the screens are an evenly scaled
     // 800 × 600 picture.
-    const std::unique_ptr<QWidget> backdrop =
+    const std::unique_ptr<QWindow> backdrop =
         xuehai::FitScreensToDisplay(false, xuehai::DesktopMode::Switched());
 
     xuehai::bench::ScreenMeter meter(qEnvironmentVariableIntValue("XUEHAI_BENCH_SERVER_PID"));

@@ -11,7 +11,7 @@
 
 namespace xuehai {
 
-std::unique_ptr<QWidget> FitScreensToDisplay(bool windowed, bool switched) {
+std::unique_ptr<QWindow> FitScreensToDisplay(bool windowed, bool switched) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen || switched) {
         return nullptr;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QWidget>
+#include <QWindow>
 #include <memory>
 
 namespace xuehai {
@@ -11,6 +11,6 @@ namespace xuehai {
 // evenly into the display over a backdrop, which is returned and must outlive the screens.
 // A window opens at a size comfortable on the display, and the player may resize it. Where the
 // switch happened, or the display is 800 x 600, nothing changes.
-std::unique_ptr<QWidget> FitScreensToDisplay(bool windowed, bool switched);
+std::unique_ptr<QWindow> FitScreensToDisplay(bool windowed, bool switched);
 
 }  // namespace xuehai

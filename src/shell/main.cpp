@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     xuehai::TFormtitle title(platform, screens.LoginScreen());
     // The title has tried the switch to 800 x 600; where it did not happen the game's screens
     // get an 800 x 600 screen of their own, scaled into the display.
-    const std::unique_ptr<QWidget> backdrop =
+    const std::unique_ptr<QWindow> backdrop =
         xuehai::FitScreensToDisplay(options.windowed, xuehai::DesktopMode::Switched());
     // Placed before it shows: a window gets the frame the player resizes it by.
     xuehai::CentreOnScreen(title);

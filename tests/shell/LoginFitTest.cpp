@@ -93,7 +93,7 @@ protected:
         return login;
     }
 
-    static inline QWidget* backdrop_ = nullptr;
+    static inline QWindow* backdrop_ = nullptr;
     QTemporaryDir folder_;
     QtPlatform platform_{{Windowed()}};
     testing::ScreenRecorder map_;

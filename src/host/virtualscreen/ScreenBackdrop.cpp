@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/virtualscreen/ScreenBackdrop.h"
 
+#include <QBackingStore>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -15,13 +16,12 @@ QLinearGradient DeepSea(int height) {
     return sea;
 }
 
-ScreenBackdrop::ScreenBackdrop()
-    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
-                           Qt::WindowDoesNotAcceptFocus) {
+ScreenBackdrop::ScreenBackdrop() {
     setObjectName(QStringLiteral("ScreenBackdrop"));
-    setWindowTitle(QStringLiteral("学海"));
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);
+    setSurfaceType(QSurface::RasterSurface);
+    setFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
+             Qt::WindowDoesNotAcceptFocus);
+    setTitle(QStringLiteral("学海"));
     CoverPrimaryScreen();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         connect(screen, &QScreen::geometryChanged, this, &ScreenBackdrop::CoverPrimaryScreen);
@@ -34,9 +34,30 @@ void ScreenBackdrop::CoverPrimaryScreen() {
     }
 }
 
-void ScreenBackdrop::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), DeepSea(height()));
+void ScreenBackdrop::exposeEvent(QExposeEvent*) {
+    Paint();
+}
+
+void ScreenBackdrop::resizeEvent(QResizeEvent*) {
+    Paint();
+}
+
+void ScreenBackdrop::Paint() {
+    if (!isExposed()) {
+        return;
+    }
+    const QRect area(QPoint(), size());
+    QBackingStore surface(this);
+    holdsSurface_ = true;
+    surface.resize(area.size());
+    surface.beginPaint(area);
+    {
+        QPainter painter(surface.paintDevice());
+        painter.fillRect(area, DeepSea(area.height()));
+    }
+    surface.endPaint();
+    surface.flush(area);
+    holdsSurface_ = false;
 }
 
 }  // namespace xuehai
