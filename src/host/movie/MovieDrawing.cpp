@@ -24,9 +24,13 @@ MovieDrawing::~MovieDrawing() {
     std::erase(Everyone(), this);
 }
 
+bool MovieDrawing::InSoftware() {
+    return QQuickWindow::sceneGraphBackend() == QLatin1String("software") ||
+           QQuickWindow::graphicsApi() == QSGRendererInterface::Software;
+}
+
 bool MovieDrawing::CachedLayers() {
-    const bool software = QQuickWindow::sceneGraphBackend() == QLatin1String("software") ||
-                          QQuickWindow::graphicsApi() == QSGRendererInterface::Software;
+    const bool software = InSoftware();
     // The screen's own ratio follows the game's scale; the application's is read once.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const qreal ratio = screen ? screen->devicePixelRatio() : 1;

@@ -19,6 +19,8 @@ public:
     ~MovieDrawing() override;
 
     static bool CachedLayers();
+    // Whether the movies are drawn by the processor, Qt Quick's software renderer.
+    static bool InSoftware();
     // Tells every movie to look again once the scale of the screens changed.
     static void Refresh();
 

@@ -16,8 +16,12 @@ MovieSight::MovieSight(QWidget& widget, std::function<void(bool)> changed)
 }
 
 bool MovieSight::Look() const {
+    return widget_.isVisible() && WindowSeen();
+}
+
+bool MovieSight::WindowSeen() const {
     const QWidget* window = widget_.window();
-    if (!widget_.isVisible() || window->isMinimized()) {
+    if (!window->isVisible() || window->isMinimized()) {
         return false;
     }
     // A modal screen covers the windows under it; the screen it opened from, sized like

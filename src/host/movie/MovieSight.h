@@ -20,6 +20,8 @@ public:
     bool Seen() const { return seen_; }
     // Whether the widget can be seen now, whatever was reported.
     bool Look() const;
+    // Whether its window can be seen now: shown, not minimised and not covered.
+    bool WindowSeen() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TShockwaveFlash.h"
 
+#include <QBackingStore>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QResizeEvent>
 #include <QSurfaceFormat>
 
 #include "core/Errors.h"
 #include "core/GamePath.h"
 #include "host/movie/Clip.h"
 #include "host/movie/CommandQueue.h"
+#include "host/movie/MovieDrawing.h"
 #include "host/movie/MovieEngine.h"
 #include "host/movie/MovieSight.h"
 #include "host/movie/MovieStage.h"
@@ -61,9 +64,39 @@ TShockwaveFlash::~TShockwaveFlash() {
 
 void TShockwaveFlash::SightChanged(bool seen) {
     if (seen) {
+        RestorePicture(true);
         unseen_.Release();
     } else {
         unseen_.Hold(quickWindow()->contentItem());
+        ReleasePicture();
+    }
+}
+
+void TShockwaveFlash::ReleasePicture() {
+    if (pictureReleased_ || !MovieDrawing::InSoftware()) {
+        return;
+    }
+    // Qt's own slot for a scene graph that went: it drops the picture and nothing else.
+    QMetaObject::invokeMethod(this, "destroyFramebufferObject", Qt::DirectConnection);
+    pictureReleased_ = true;
+    // A window repaints all of itself, at its size, once its surface has another size.
+    QBackingStore* store = window()->backingStore();
+    if (store != nullptr && !sight_->WindowSeen()) {
+        store->resize(QSize(1, 1));
+    }
+}
+
+void TShockwaveFlash::RestorePicture(bool repaint) {
+    if (!pictureReleased_) {
+        return;
+    }
+    pictureReleased_ = false;
+    // A control without a picture of its size makes a new one on a resize and draws the whole
+    // scene into it there and then.
+    QResizeEvent same(size(), size());
+    QQuickWidget::resizeEvent(&same);
+    if (repaint) {
+        update();
     }
 }
 
@@ -177,8 +210,24 @@ Clip* TShockwaveFlash::Target(const std::string& path) const {
 }
 
 void TShockwaveFlash::resizeEvent(QResizeEvent* event) {
+    // Qt makes a picture of the new size.
+    pictureReleased_ = pictureReleased_ && event->size().isEmpty();
     QQuickWidget::resizeEvent(event);
     stage_->SetViewSize(size());
+}
+
+void TShockwaveFlash::showEvent(QShowEvent* event) {
+    // Drawn before the window first paints, not a moment after.
+    RestorePicture(true);
+    QQuickWidget::showEvent(event);
+}
+
+void TShockwaveFlash::paintEvent(QPaintEvent* event) {
+    // Uncovered, the window may paint before the control hears it is in sight again.
+    if (sight_->Look()) {
+        RestorePicture(false);
+    }
+    QQuickWidget::paintEvent(event);
 }
 
 }  // namespace xuehai

@@ -48,8 +48,13 @@ public:
     // The clip a target path names, or nullptr; for tools and tests that look inside.
     Clip* Target(const std::string& path) const;
 
+    // Whether the control keeps its picture of the movie: not while no one can see it.
+    bool HoldsPicture() const { return !pictureReleased_; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     TShockwaveFlash(std::shared_ptr<QQmlEngine> engine, const MovieSettings& settings,
@@ -58,12 +63,20 @@ private:
     // The movies hold still while no one can see them, and hidden clips while hidden.
     void SightChanged(bool seen);
     void HideClip(Clip& clip, bool hidden);
+    // Where the processor draws, the control's own picture of the movie (the size of the
+    // control in screen pixels: some 6 MB for a whole screen at 1920 x 1080) is let go while
+    // no one sees it, and so is its window's picture of itself while no one sees the window;
+    // both are drawn anew, whole, before they are seen again.
+    void ReleasePicture();
+    // `repaint`: the control is then painted afresh; not from inside its own painting.
+    void RestorePicture(bool repaint);
 
     std::shared_ptr<QQmlEngine> engine_;
     CommandQueue* commands_;
     MovieStage* stage_;
     MovieSight* sight_;
     AnimationPause unseen_;
+    bool pictureReleased_ = false;
     std::map<Clip*, std::unique_ptr<AnimationPause>> hiddenClips_;
 };
 

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QBackingStore>
+#include <QDialog>
+#include <QImage>
+#include <QTest>
+
+#include "MovieTestSupport.h"
+
+namespace xuehai::test {
+namespace {
+
+// Still colours in fixed places: a picture drawn anew must match the one before, pixel for
+// pixel.
+const QByteArray kStillMovie = MovieWith(R"(
+    Rectangle { anchors.fill: parent; color: "#0d47a1" }
+    Rectangle { x: 100; y: 80; width: 300; height: 200; radius: 40; color: "#ffd54f" }
+    Rectangle { x: 500; y: 350; width: 200; height: 150; rotation: 20; antialiasing: true; color: "#e53935" }
+)");
+
+class MoviePicture : public MovieTest {
+protected:
+    void SetUp() override {
+        MovieTest::SetUp();
+        control_ = MakeControl();
+        control_->SetMovie(Write(QStringLiteral("still.mod"), kStillMovie));
+        Shown();
+        shown_ = Drawn();
+    }
+
+    // Lets Qt draw the scene, which it does a moment after it changed.
+    static void Shown() {
+        Settle();
+        QTest::qWait(50);
+    }
+    // What the control paints, from its own picture of the movie.
+    QImage Drawn() const { return control_->grab().toImage(); }
+    QSize Surface() const { return control_->backingStore()->size(); }
+
+    std::unique_ptr<TShockwaveFlash> control_;
+    QImage shown_;
+};
+
+TEST_F(MoviePicture, CoveredWholeItLetsGoOfItsPicturesAndDrawsTheSameUncovered) {
+    ASSERT_TRUE(control_->HoldsPicture());
+    ASSERT_EQ(Surface(), control_->size());
+    QDialog small(control_.get());
+    small.setModal(true);
+    small.resize(200, 100);
+    small.show();
+    Settle();
+    EXPECT_TRUE(control_->HoldsPicture()) << "a message box leaves most of the movie in sight";
+    small.hide();
+    Settle();
+
+    QDialog cover(control_.get());
+    cover.setModal(true);
+    cover.setGeometry(control_->frameGeometry());
+    cover.show();
+    Settle();
+    EXPECT_FALSE(control_->HoldsPicture());
+    EXPECT_LT(Surface().width() * Surface().height(), 16) << "the covered window keeps its surface";
+
+    cover.hide();
+    Settle();
+    EXPECT_TRUE(control_->HoldsPicture());
+    EXPECT_EQ(Drawn(), shown_);
+    control_->repaint();
+    EXPECT_EQ(Surface(), control_->size());
+}
+
+TEST_F(MoviePicture, HiddenOrMinimisedItIsDrawnAnewBeforeItShows) {
+    control_->hide();
+    Settle();
+    EXPECT_FALSE(control_->HoldsPicture());
+    control_->show();
+    // In the show itself, before any paint.
+    EXPECT_TRUE(control_->HoldsPicture());
+    Settle();
+    EXPECT_EQ(Drawn(), shown_);
+
+    control_->setWindowState(Qt::WindowMinimized);
+    Settle();
+    EXPECT_FALSE(control_->HoldsPicture());
+    control_->setWindowState(Qt::WindowNoState);
+    Settle();
+    EXPECT_EQ(Drawn(), shown_);
+}
+
+TEST_F(MoviePicture, AControlHiddenInASeenWindowLeavesTheWindowItsSurface) {
+    QWidget window;
+    window.resize(800, 600);
+    control_->setParent(&window);
+    window.show();
+    control_->show();
+    Settle();
+    window.repaint();
+    control_->hide();
+    Settle();
+    EXPECT_EQ(window.backingStore()->size(), window.size());
+    control_->setParent(nullptr);
+}
+
+}  // namespace
+}  // namespace xuehai::test
