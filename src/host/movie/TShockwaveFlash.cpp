@@ -15,6 +15,7 @@
 #include "host/movie/MovieEngine.h"
 #include "host/movie/MovieSight.h"
 #include "host/movie/MovieStage.h"
+#include "host/movie/PictureCopy.h"
 
 namespace xuehai {
 
@@ -227,7 +228,15 @@ void TShockwaveFlash::paintEvent(QPaintEvent* event) {
     if (sight_->Look()) {
         RestorePicture(false);
     }
-    QQuickWidget::paintEvent(event);
+    if (!CopyPictureInWholePixels(*this, *event)) {
+        QQuickWidget::paintEvent(event);
+    }
+}
+
+bool TShockwaveFlash::event(QEvent* event) {
+    const bool handled = QQuickWidget::event(event);
+    WidenPictureUpdate(*this, *event);
+    return handled;
 }
 
 }  // namespace xuehai

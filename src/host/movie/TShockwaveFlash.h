@@ -55,6 +55,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     TShockwaveFlash(std::shared_ptr<QQmlEngine> engine, const MovieSettings& settings,
