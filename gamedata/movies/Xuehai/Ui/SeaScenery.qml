@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
-import QtQuick.Shapes
 
 // The backdrop of the quiz and test screens: a sky with drifting clouds over the sea
 // of learning, whose waves roll and bubbles rise while the child thinks.
@@ -9,14 +8,6 @@ Item {
 
     property color tint: Theme.sky
     property real seaTop: height - 84
-
-    // One wave every 40 pixels, so a wave layer that slides by four waves loops seamlessly.
-    function wavePath(width, crest, bottom) {
-        let path = "M 0 " + crest;
-        for (let x = 0; x < width; x += 40)
-            path += " Q " + (x + 10) + " " + (crest - 10) + " " + (x + 20) + " " + crest + " Q " + (x + 30) + " " + (crest + 10) + " " + (x + 40) + " " + crest;
-        return path + " L " + width + " " + bottom + " L 0 " + bottom + " Z";
-    }
 
     Rectangle {
         anchors.fill: parent
@@ -44,12 +35,6 @@ Item {
         radius: 65
         color: Theme.sun
         opacity: 0.85
-        RotationAnimation on rotation {
-            from: 0
-            to: 360
-            duration: 30000
-            loops: Animation.Infinite
-        }
     }
 
     Repeater {
@@ -60,12 +45,15 @@ Item {
 
             required property int index
 
+            // The drift moves in whole pixels: a cloud repaints only when it has moved one.
+            property real drift: -140 + index * 260
+            x: Math.round(drift)
             y: 40 + index * 70
             width: 110 - index * 16
             height: width * 0.4
             opacity: 0.75
 
-            NumberAnimation on x {
+            NumberAnimation on drift {
                 from: -140 + cloud.index * 260
                 to: scenery.width + 20
                 duration: 26000 + cloud.index * 7000
@@ -97,39 +85,30 @@ Item {
         }
     }
 
+    // The sea rolls towards the right, some thirty pixels a second; only the crests move,
+    // the water under them stands still.
     Repeater {
         model: [{
                 "shade": Theme.seaLight,
                 "lift": 0,
-                "period": 5200
+                "period": 1300
             }, {
                 "shade": Theme.sea,
                 "lift": 16,
-                "period": 3900
+                "period": 975
             }]
 
-        Shape {
-            id: wave
-
+        Wave {
             required property var modelData
-            readonly property real crest: scenery.seaTop + modelData.lift
 
-            width: scenery.width + 160
-            height: scenery.height
-            NumberAnimation on x {
-                from: -160
-                to: 0
-                duration: wave.modelData.period
-                loops: Animation.Infinite
-            }
-
-            ShapePath {
-                fillColor: wave.modelData.shade
-                strokeColor: "transparent"
-                PathSvg {
-                    path: scenery.wavePath(wave.width, wave.crest, scenery.height)
-                }
-            }
+            y: scenery.seaTop + modelData.lift - crest
+            width: scenery.width
+            height: scenery.height - y
+            color: modelData.shade
+            crest: 10
+            length: 40
+            period: modelData.period
+            reverse: true
         }
     }
 
@@ -149,8 +128,11 @@ Item {
             border.color: Theme.white
             border.width: 2
             opacity: 0.7
+            // Whole pixels, so a bubble repaints only when it has risen one.
+            property real rise: scenery.height
+            y: Math.round(rise)
 
-            SequentialAnimation on y {
+            SequentialAnimation on rise {
                 loops: Animation.Infinite
                 PauseAnimation {
                     duration: bubble.index * 700
