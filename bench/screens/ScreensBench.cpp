@@ -19,6 +19,7 @@
 #include "VirtualDisplay.h"
 #include "core/ProgramFolder.h"
 #include "host/drawingcore/DrawingCore.h"
+#include "host/largeblocks/LargeBlocks.h"
 #include "host/movie/MovieEngine.h"
 #include "host/services/QtPlatform.h"
 #include "host/services/TMediaPlayer.h"
@@ -53,6 +54,8 @@ std::optional<xuehai::QuickRenderer> ParseRenderer(const QString& name) {
 
 // One screen in this process; prints "cpu server fps megabytes held-fps".
 int PlayOne(int argc, char** argv, const QString& screen, const QString& renderer, int seconds) {
+    // As the game does.
+    xuehai::ReturnLargeBlocksAtOnce();
     const xuehai::QuickRenderer quick = *ParseRenderer(renderer);
     xuehai::UseQuickRenderer(quick);
     QApplication app(argc, argv);

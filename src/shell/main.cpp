@@ -3,6 +3,7 @@
 
 #include "core/ProgramFolder.h"
 #include "host/drawingcore/DrawingCore.h"
+#include "host/largeblocks/LargeBlocks.h"
 #include "host/movie/RendererChoice.h"
 #include "host/services/QtPlatform.h"
 #include "host/services/QtTranslations.h"
@@ -19,6 +20,7 @@
 #include "shell/TFormtitle.h"
 
 int main(int argc, char** argv) {
+    xuehai::ReturnLargeBlocksAtOnce();
     QApplication app(argc, argv);
     // Movies draw through the graphics card where one draws OpenGL, else with Qt Quick's
     // software renderer; chosen before any movie control exists.
