@@ -68,9 +68,8 @@ TFrmPrint::TFrmPrint(Platform& platform, QWidget* owner)
       ui_(std::make_unique<Ui::TFrmPrint>()) {
     ui_->setupUi(this);
     setFixedSize(size());
-    ui_->Image1->setPixmap(QPixmap(QStringLiteral(":/report/report-background.png")));
     // The background grows with the report in a window the player enlarges.
-    ui_->Image1->setScaledContents(true);
+    ui_->Image1->setPixmap(QPixmap(QStringLiteral(":/report/report-background.png")));
     ui_->Image1->lower();
     SetUpReportLabel(LUserName(), ReportNameFont());
     for (QLabel* caption : {ui_->Label3, ui_->Label2, ui_->Label6, ui_->Label9, ui_->Label10,
