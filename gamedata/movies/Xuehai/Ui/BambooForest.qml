@@ -2,7 +2,8 @@
 import QtQuick
 import Xuehai.Movie
 
-// A misty bamboo forest with a stone floor: swaying stalks and drifting leaves.
+// A misty bamboo forest with a stone floor: stalks swaying at their tops and drifting
+// leaves.
 Item {
     id: forest
 
@@ -52,88 +53,9 @@ Item {
 
     Repeater {
         model: 16
-
-        Item {
-            id: stalk
-
-            required property int index
-            readonly property bool near: index % 3 === 0
-            readonly property real thickness: near ? 22 : 13
-
+        BambooStalk {
             x: (index * 53 + (index % 2) * 17) % (forest.width + 20) - 10
-            y: 0
-            width: thickness
             height: forest.height - 70
-            opacity: near ? 1 : 0.55
-            transformOrigin: Item.Bottom
-            // The stalk is drawn once into an image that sways in tenths of a degree (under a
-            // pixel at its tip), so a frame redraws only the stalks that moved.
-            layer.enabled: Drawing.cachedLayers
-            layer.smooth: true
-            property real sway: 0
-            rotation: Math.round(sway * 10) / 10
-
-            SequentialAnimation on sway {
-                loops: Animation.Infinite
-                NumberAnimation {
-                    to: stalk.near ? 1.5 : 2.5
-                    duration: 2200 + stalk.index * 90
-                    easing.type: Easing.InOutSine
-                }
-                NumberAnimation {
-                    to: stalk.near ? -1.5 : -2.5
-                    duration: 2200 + stalk.index * 90
-                    easing.type: Easing.InOutSine
-                }
-            }
-
-            Rectangle {
-                anchors.fill: parent
-                radius: 4
-                gradient: Gradient {
-                    orientation: Gradient.Horizontal
-                    GradientStop {
-                        position: 0
-                        color: "#52b788"
-                    }
-                    GradientStop {
-                        position: 0.5
-                        color: "#74c69d"
-                    }
-                    GradientStop {
-                        position: 1
-                        color: "#2d6a4f"
-                    }
-                }
-            }
-
-            Repeater {
-                model: 7
-                Rectangle {
-                    required property int index
-                    x: -2
-                    y: 30 + index * 70 + (stalk.index % 4) * 9
-                    width: stalk.thickness + 4
-                    height: 5
-                    radius: 2
-                    color: "#2d6a4f"
-                }
-            }
-
-            Repeater {
-                model: stalk.near ? 3 : 2
-                Rectangle {
-                    required property int index
-                    x: index % 2 === 0 ? stalk.thickness - 2 : -36
-                    y: 60 + index * 130 + (stalk.index % 3) * 20
-                    width: 40
-                    height: 11
-                    radius: 6
-                    rotation: index % 2 === 0 ? -28 : 28
-                    transformOrigin: index % 2 === 0 ? Item.Left : Item.Right
-                    color: "#40916c"
-                }
-            }
         }
     }
 
