@@ -19,9 +19,9 @@ Item {
     // Where the nodes (dark rings) and the leaves sit, measured from the top of the stalk.
     readonly property var rings: [0, 1, 2, 3, 4, 5, 6].map(k => 30 + k * 70 + (index % 4) * 9)
     readonly property var leaves: [0, 1, 2].slice(0, near ? 3 : 2).map(k => ({
-                "side": k % 2,
-                "y": 60 + k * 130 + (index % 3) * 20
-            }))
+                    "side": k % 2,
+                    "y": 60 + k * 130 + (index % 3) * 20
+                }))
     readonly property int joint: rings[2] + 5
 
     property real sway: 0
