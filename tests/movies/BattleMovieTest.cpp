@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QQuickItem>
+#include <string>
+#include <vector>
 
 #include "MovieScene.h"
 #include "host/movie/Clip.h"
@@ -24,13 +26,14 @@ protected:
     }
 
     // Waits for the next "Request" and answers it as the host does.
-    void Serve(const std::string& right) {
+    void Serve(const std::string& right,
+               const std::vector<std::string>& answers = {"上海", "北京", "广州", "深圳"}) {
         ASSERT_TRUE(WaitFor([&] { return Requests() > served_; }, 8000));
         served_ += 1;
-        control_->SetVariable("_level0.answ1", "上海");
-        control_->SetVariable("_level0.answ2", "北京");
-        control_->SetVariable("_level0.answ3", "广州");
-        control_->SetVariable("_level0.answ4", "深圳");
+        control_->SetVariable("_level0.answ1", answers[0]);
+        control_->SetVariable("_level0.answ2", answers[1]);
+        control_->SetVariable("_level0.answ3", answers[2]);
+        control_->SetVariable("_level0.answ4", answers[3]);
         control_->SetVariable("_level0.Qstn", "中国的首都是哪里？");
         control_->SetVariable("_level0.Ranswer", right);
         control_->SetVariable("_level0.QAflag", "1");
@@ -113,6 +116,24 @@ TEST_F(BattleMovie, AfterTheLimitTheWinnerIsShownAndLeavingIsRaisedOnce) {
     ClickButton(QStringLiteral("离开"));
     EXPECT_EQ(commands_.back(), (std::pair<std::string, std::string>{"exits", ""}));
     EXPECT_EQ(Requests() + 1, static_cast<int>(commands_.size()));
+}
+
+TEST_F(BattleMovie, AnAnswerUsesTheCardsWidthOnOneLineOrTwoAtMost) {
+    Fight("fight1", "10");
+    const QString shortOne = QStringLiteral("兔子的窝");
+    const QString mid = QStringLiteral("路边的一种小草");
+    const QString longOne = QStringLiteral("多个大功率电器共用一个插座");
+    Serve("A", {"《黄鹤楼》", shortOne.toStdString(), mid.toStdString(), longOne.toStdString()});
+    for (const QString& answer : {QStringLiteral("《黄鹤楼》"), shortOne, mid}) {
+        QQuickItem* text = TextShowing(answer);
+        ASSERT_NE(text, nullptr) << answer.toStdString();
+        EXPECT_EQ(text->property("lineCount").toInt(), 1) << answer.toStdString();
+        EXPECT_FALSE(text->property("truncated").toBool()) << answer.toStdString();
+    }
+    QQuickItem* text = TextShowing(longOne);
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->property("lineCount").toInt(), 2);
+    EXPECT_FALSE(text->property("truncated").toBool());
 }
 
 class SetUpMovie : public MovieScene {

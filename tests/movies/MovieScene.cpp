@@ -90,6 +90,13 @@ QVariant MovieScene::Property(const char* item, const char* name) const {
     return found != nullptr ? found->property(name) : QVariant();
 }
 
+QQuickItem* MovieScene::TextShowing(const QString& text) const {
+    return FindItem(control_->Target("_level0"), [&](QQuickItem* item) {
+        return item->isVisible() && item->property("lineCount").isValid() &&
+               item->property("text").toString() == text;
+    });
+}
+
 void MovieScene::ClickButton(const QString& caption, const char* signal) {
     QQuickItem* button = FindItem(control_->Target("_level0"), [&](QQuickItem* item) {
         return item->isVisible() && item->property("text").toString() == caption &&

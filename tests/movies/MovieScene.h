@@ -32,6 +32,8 @@ protected:
     // The first item under the movie that has the property, e.g. the board of a quiz.
     QQuickItem* WithProperty(const char* name) const;
     QVariant Property(const char* item, const char* name) const;
+    // The visible text item that shows exactly this text, e.g. one answer on its card.
+    QQuickItem* TextShowing(const QString& text) const;
     // Clicks the visible item with this caption that raises the signal, where the player
     // sees it: a button's "clicked()", an answer card's "picked()".
     void ClickButton(const QString& caption, const char* signal = "clicked()");

@@ -1,4 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QQuickItem>
+#include <string>
+#include <vector>
+
 #include "MovieScene.h"
 
 namespace xuehai::test {
@@ -12,11 +16,12 @@ protected:
     }
 
     // What the host's "Request" sets, in its order.
-    void Serve(const std::string& right, const std::string& flag = "2") {
-        control_->SetVariable("_level0.answ1", "白");
-        control_->SetVariable("_level0.answ2", "田");
-        control_->SetVariable("_level0.answ3", "目");
-        control_->SetVariable("_level0.answ4", "旦");
+    void Serve(const std::string& right, const std::string& flag = "2",
+               const std::vector<std::string>& answers = {"白", "田", "目", "旦"}) {
+        control_->SetVariable("_level0.answ1", answers[0]);
+        control_->SetVariable("_level0.answ2", answers[1]);
+        control_->SetVariable("_level0.answ3", answers[2]);
+        control_->SetVariable("_level0.answ4", answers[3]);
         control_->SetVariable("_level0.Qstn", "哪个字是“日”加一笔？");
         control_->SetVariable("_level0.Ranswer", right);
         control_->SetVariable("_level0.QAflag", flag);
@@ -53,6 +58,19 @@ TEST_F(QuizMovie, JudgesOneAnswerPerQuestionAgainstTheRightLetter) {
     EXPECT_EQ(commands_.back().first, "wrong");
     EXPECT_EQ(Property("rightCount", "rightCount").toInt(), 1);
     EXPECT_EQ(Property("rightCount", "wrongCount").toInt(), 1);
+}
+
+TEST_F(QuizMovie, AShortAnswerTakesOneLineAndALongOneTwoAtMost) {
+    const QString mid = QStringLiteral("路边的一种小草");
+    const QString longOne = QStringLiteral("多个大功率电器共用一个插座，插头发热");
+    Serve("A", "2", {"白", "田", mid.toStdString(), longOne.toStdString()});
+    for (const auto& [answer, lines] :
+         {std::pair{QStringLiteral("白"), 1}, {mid, 1}, {longOne, 2}}) {
+        QQuickItem* text = TextShowing(answer);
+        ASSERT_NE(text, nullptr) << answer.toStdString();
+        EXPECT_EQ(text->property("lineCount").toInt(), lines) << answer.toStdString();
+        EXPECT_FALSE(text->property("truncated").toBool()) << answer.toStdString();
+    }
 }
 
 TEST_F(QuizMovie, ClampsTheDifficultyToOneToThreeStars) {

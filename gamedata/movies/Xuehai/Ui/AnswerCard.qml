@@ -72,7 +72,7 @@ Item {
                 anchors.left: parent.left
                 anchors.leftMargin: 10
                 anchors.verticalCenter: parent.verticalCenter
-                width: Math.min(parent.height - 16, 54)
+                width: Math.min(parent.height - 16, 54, Math.round(card.width * 0.22))
                 height: width
                 radius: width / 2
                 color: card.mark === "right" || card.mark === "reveal" ? "#43a047" : card.mark === "wrong" ? "#e53935" : card.accent
@@ -89,26 +89,47 @@ Item {
                 }
             }
 
+            // The answer takes the card's width: a short one stays on one line, a little
+            // smaller if need be; a long one wraps to two lines clear of the key in the
+            // corner, at the size that fills them (a character's width spare for the wrap).
             Text {
+                id: answerText
+
+                readonly property int fullSize: 24
+                readonly property int smallestOneLine: 16
+                readonly property real advance: Math.max(1, oneLineWidth.advanceWidth)
+                readonly property real oneLineRoom: parent.width - bubble.x - bubble.width - 8 - 8
+                readonly property real twoLineRoom: oneLineRoom - (card.keyRight.length > 0 ? 12 : 0)
+                readonly property bool oneLine: advance * smallestOneLine / fullSize <= oneLineRoom
+
                 anchors.left: bubble.right
                 anchors.right: parent.right
                 anchors.top: parent.top
                 anchors.bottom: parent.bottom
-                anchors.leftMargin: 10
-                anchors.rightMargin: 12 + (card.keyRight.length > 0 ? 18 : 0)
+                anchors.leftMargin: 8
+                anchors.rightMargin: 8 + (oneLine ? 0 : oneLineRoom - twoLineRoom)
                 anchors.topMargin: 6
                 anchors.bottomMargin: 6
                 text: card.text
                 textFormat: Text.PlainText
-                wrapMode: Text.Wrap
+                wrapMode: oneLine ? Text.NoWrap : Text.Wrap
+                maximumLineCount: 2
                 elide: Text.ElideRight
                 fontSizeMode: Text.Fit
-                minimumPixelSize: 13
-                font.pixelSize: 24
+                minimumPixelSize: 12
+                font.pixelSize: Math.min(fullSize, Math.floor(oneLine ? fullSize * oneLineRoom / advance : fullSize * 2 * twoLineRoom / (advance + fullSize)))
                 font.family: Theme.font
                 font.bold: true
                 color: Theme.ink
                 verticalAlignment: Text.AlignVCenter
+
+                TextMetrics {
+                    id: oneLineWidth
+                    font.family: Theme.font
+                    font.bold: true
+                    font.pixelSize: answerText.fullSize
+                    text: card.text
+                }
             }
         }
 
