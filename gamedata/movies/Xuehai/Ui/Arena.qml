@@ -290,7 +290,15 @@ FocusScope {
         easing.type: Easing.OutBack
     }
 
+    // An opaque square under the message bar, hidden by it, so the forest behind is not
+    // redrawn there.
+    Backing {
+        panel: messageBar
+        inset: 12
+    }
+
     Rectangle {
+        id: messageBar
         anchors.horizontalCenter: parent.horizontalCenter
         y: 478
         width: 560

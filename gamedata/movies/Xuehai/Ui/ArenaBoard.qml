@@ -9,6 +9,17 @@ Item {
     required property Item arena
     readonly property bool showing: arena.phase === "asking" || arena.phase === "revealed"
 
+    // Opaque squares under the question and the clock, hidden by them, so the forest
+    // moving behind is not redrawn there.
+    Backing {
+        panel: questionPanel
+        inset: 12
+    }
+    Backing {
+        panel: clock
+        inset: 8
+    }
+
     Panel {
         id: questionPanel
         width: board.width
@@ -78,6 +89,7 @@ Item {
     }
 
     Rectangle {
+        id: clock
         y: questionPanel.height + 18 + 2 * 86 + 12 + 14
         width: board.width
         height: 30

@@ -35,6 +35,14 @@ Item {
         color: Theme.shadow
     }
 
+    // An opaque square under the card, well inside its rim and hidden by it: the software
+    // renderer does not redraw what lies behind an opaque square, so the forest moving
+    // behind the card costs nothing and the card is not redrawn piecemeal over it.
+    Backing {
+        panel: plate
+        inset: 10
+    }
+
     Rectangle {
         id: plate
         anchors.fill: parent

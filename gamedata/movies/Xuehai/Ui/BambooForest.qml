@@ -7,6 +7,11 @@ import Xuehai.Movie
 Item {
     id: forest
 
+    // The stalks whose tops show between the pieces of an arena's top bar sway; the rest
+    // stand behind the panels.
+    readonly property var swaying: [4, 5, 10, 11, 12]
+    readonly property var leafLanes: [96, 272, 532, 712]
+
     Rectangle {
         anchors.fill: parent
         gradient: Gradient {
@@ -56,6 +61,43 @@ Item {
         BambooStalk {
             x: (index * 53 + (index % 2) * 17) % (forest.width + 20) - 10
             height: forest.height - 70
+            sways: forest.swaying.indexOf(index) >= 0
+        }
+    }
+
+    // Leaves drift down in lanes clear of the rounded corners of the battle's panels and
+    // of the hills (the software renderer may leave a seam in a rounded corner it redraws
+    // only in part at a scale other than 1), and vanish behind the floor.
+    Repeater {
+        model: forest.leafLanes
+        Rectangle {
+            id: leaf
+            required property int index
+            required property int modelData
+            width: 16
+            height: 7
+            radius: 4
+            color: "#40916c"
+            x: modelData
+            y: Math.round(fall)
+            property real fall: -20
+            SequentialAnimation on fall {
+                loops: Animation.Infinite
+                PauseAnimation {
+                    duration: leaf.index * 2300
+                }
+                NumberAnimation {
+                    from: -20
+                    to: forest.height - 90
+                    duration: 8000
+                }
+            }
+            NumberAnimation on rotation {
+                from: 0
+                to: 360
+                duration: 3000 + leaf.index * 300
+                loops: Animation.Infinite
+            }
         }
     }
 
@@ -82,36 +124,6 @@ Item {
             width: parent.width
             height: 6
             color: "#52b788"
-        }
-    }
-
-    Repeater {
-        model: 6
-        Rectangle {
-            id: leaf
-            required property int index
-            width: 16
-            height: 7
-            radius: 4
-            color: "#40916c"
-            x: (index * 137) % forest.width
-            SequentialAnimation on y {
-                loops: Animation.Infinite
-                PauseAnimation {
-                    duration: leaf.index * 1300
-                }
-                NumberAnimation {
-                    from: -20
-                    to: forest.height
-                    duration: 9000
-                }
-            }
-            NumberAnimation on rotation {
-                from: 0
-                to: 360
-                duration: 3000 + leaf.index * 300
-                loops: Animation.Infinite
-            }
         }
     }
 }

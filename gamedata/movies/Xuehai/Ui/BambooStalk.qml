@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 
-// One bamboo stalk standing on the forest floor. Bamboo bends most at the top: only the
-// part above the third node sways, about that node, while the trunk below stands still,
-// so a frame redraws a short stretch of the stalk instead of its whole column. The sway
-// steps a whole pixel at the tip at a time. No part is a cached layer: Qt 6.4's software
-// renderer repaints every cached layer whole on every frame, whatever moved, and with
-// 32 of them the whole forest and everything over it was drawn anew 55 times a second.
+// One bamboo stalk standing on the forest floor. Bamboo bends most at the top: a stalk
+// that sways bends only above its first node, about that node, while the trunk below
+// stands still, so a frame redraws a short stretch of the stalk instead of its whole
+// column; the sway steps a whole pixel at the tip at a time. No part is a cached layer:
+// Qt 6.4's software renderer repaints every cached layer whole on every frame, whatever
+// moved, and with 32 of them the whole forest and everything over it was drawn anew 55
+// times a second.
 Item {
     id: stalk
 
     required property int index
+    property bool sways: false
     readonly property bool near: index % 3 === 0
     readonly property real thickness: near ? 22 : 13
-    readonly property real bend: near ? 3 : 4.5
+    readonly property real bend: near ? 5 : 7
     readonly property int period: 2200 + index * 90
 
     // Where the nodes (dark rings) and the leaves sit, measured from the top of the stalk.
@@ -22,11 +24,11 @@ Item {
                     "side": k % 2,
                     "y": 60 + k * 130 + (index % 3) * 20
                 }))
-    readonly property int joint: rings[2] + 5
+    readonly property int joint: sways ? rings[0] + 5 : 0
 
     property real sway: 0
     // One step of the sway moves the tip by a pixel.
-    readonly property real step: 180 / Math.PI / joint
+    readonly property real step: 180 / Math.PI / Math.max(1, joint)
 
     width: thickness
     opacity: near ? 1 : 0.55
@@ -70,6 +72,7 @@ Item {
 
     // The swaying top.
     Item {
+        visible: stalk.sways
         width: stalk.thickness
         height: stalk.joint
         transformOrigin: Item.Bottom
@@ -123,6 +126,7 @@ Item {
     }
 
     SequentialAnimation on sway {
+        running: stalk.sways
         loops: Animation.Infinite
         NumberAnimation {
             to: stalk.bend
