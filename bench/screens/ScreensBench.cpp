@@ -124,8 +124,12 @@ std::optional<ScreenFigures> RunChild(const QString& display, long serverPid, co
     if (values.size() != 5) {
         return std::nullopt;
     }
-    return ScreenFigures{values[0].toDouble(), values[1].toDouble(), values[2].toDouble(),
-                         values[3].toDouble(), values[4].toDouble()};
+    // In the order PlayOne prints them.
+    return ScreenFigures{.cpuPercent = values[0].toDouble(),
+                         .serverPercent = values[1].toDouble(),
+                         .framesPerSecond = values[2].toDouble(),
+                         .heldFramesPerSecond = values[4].toDouble(),
+                         .megabytes = values[3].toDouble()};
 }
 
 const char* Mark(bool ok) {
