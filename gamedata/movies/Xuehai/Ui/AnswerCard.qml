@@ -58,6 +58,11 @@ Item {
             color: Qt.darker(card.rim, 1.3)
         }
 
+        SeamCover {
+            target: plate
+            visible: card.opacity === 1
+        }
+
         Rectangle {
             id: plate
             width: parent.width

@@ -297,6 +297,10 @@ FocusScope {
         inset: 12
     }
 
+    SeamCover {
+        target: messageBar
+    }
+
     Rectangle {
         id: messageBar
         anchors.horizontalCenter: parent.horizontalCenter

@@ -88,6 +88,10 @@ Item {
         }
     }
 
+    SeamCover {
+        target: clock
+    }
+
     Rectangle {
         id: clock
         y: questionPanel.height + 18 + 2 * 86 + 12 + 14

@@ -43,6 +43,9 @@ Item {
         inset: 10
     }
 
+    SeamCover {
+        target: plate
+    }
     Rectangle {
         id: plate
         anchors.fill: parent
@@ -81,6 +84,10 @@ Item {
         font.pixelSize: 22
         font.bold: true
         color: Theme.ink
+    }
+
+    SeamCover {
+        target: scoreBox
     }
 
     Rectangle {

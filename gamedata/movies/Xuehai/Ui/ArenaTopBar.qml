@@ -14,7 +14,12 @@ Item {
 
     height: 50
 
+    SeamCover {
+        target: countPill
+    }
+
     Rectangle {
+        id: countPill
         width: 184
         height: 46
         radius: 23
@@ -31,7 +36,12 @@ Item {
         }
     }
 
+    SeamCover {
+        target: namePanel
+    }
+
     Rectangle {
+        id: namePanel
         anchors.horizontalCenter: parent.horizontalCenter
         width: nameText.implicitWidth + 48
         height: 46
