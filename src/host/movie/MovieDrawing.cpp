@@ -29,12 +29,13 @@ bool MovieDrawing::InSoftware() {
            QQuickWindow::graphicsApi() == QSGRendererInterface::Software;
 }
 
-bool MovieDrawing::CachedLayers() {
-    const bool software = InSoftware();
+qreal MovieDrawing::LayerDrop() {
+    if (!InSoftware()) {
+        return 0;
+    }
     // The screen's own ratio follows the game's scale; the application's is read once.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const qreal ratio = screen ? screen->devicePixelRatio() : 1;
-    return !software || qFuzzyCompare(ratio, 1.0);
+    return screen ? screen->devicePixelRatio() - 1 : 0;
 }
 
 void MovieDrawing::Refresh() {

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Shapes
-import Xuehai.Movie
 
 // A string of little coloured flags that sways gently: a festival over the battle
 // screens.
-Item {
+CachedImage {
     id: bunting
+    layer.smooth: true
 
     property int flags: 14
     property real sag: 26
@@ -19,9 +19,6 @@ Item {
     property real sway: 0
     readonly property real endPixelsPerDegree: width / 2 * Math.PI / 180
     rotation: Math.round(sway * endPixelsPerDegree) / endPixelsPerDegree
-    // Drawn once into an image that sways, instead of filling every flag each time.
-    layer.enabled: Drawing.cachedLayers
-    layer.smooth: true
 
     SequentialAnimation on sway {
         loops: Animation.Infinite

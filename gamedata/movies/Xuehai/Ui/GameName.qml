@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
-import Xuehai.Movie
 
 // The game's name on two round badges with the subtitle on a ribbon. show() drops the
 // characters in one by one and pops the subtitle up; shown draws it all at once.
@@ -26,7 +25,7 @@ Item {
         spacing: 18
         Repeater {
             model: ["学", "海"]
-            Item {
+            CachedImage {
                 id: glyph
                 required property string modelData
                 required property int index
@@ -64,8 +63,6 @@ Item {
                 // A bob rather than a sway, in whole pixels, of the glyph drawn once into an
                 // image: outlined glyphs this big are dear to draw again every frame.
                 property real bob: 0
-                layer.enabled: Drawing.cachedLayers
-                layer.smooth: true
                 transform: Translate {
                     y: Math.round((1 - glyph.drop) * -260 + glyph.bob)
                 }

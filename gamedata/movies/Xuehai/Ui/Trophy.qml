@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Shapes
-import Xuehai.Movie
 
 // A golden cup with a star on it, for the battle and its winner.
-Item {
+CachedImage {
     id: trophy
+    layer.smooth: true
 
     readonly property color gold: "#ffc107"
     readonly property color goldDeep: "#e08e00"
 
     implicitWidth: 80
     implicitHeight: 90
-    // Drawn once into an image that wobbles, instead of filling its curves every frame.
-    layer.enabled: Drawing.cachedLayers
-    layer.smooth: true
 
     Shape {
         width: 80

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
-import Xuehai.Movie
 import QtQuick.Shapes
 
 // A band of sea whose crests roll sideways for ever. The shape is one wave length wider
@@ -43,19 +42,20 @@ Item {
         color: wave.color
     }
 
-    Shape {
+    // Drawn once into an image that slides, instead of filling the curve each frame.
+    CachedImage {
         id: band
         x: Math.round(wave.slide)
         width: wave.width + wave.length * 2
         height: Math.min(wave.crestHeight, wave.height)
-        // Drawn once into an image that slides, instead of filling the curve each frame.
-        layer.enabled: Drawing.cachedLayers
-        layer.smooth: true
-        ShapePath {
-            fillColor: wave.color
-            strokeColor: "transparent"
-            PathSvg {
-                path: wave.outline(band.width, band.height)
+        Shape {
+            anchors.fill: parent
+            ShapePath {
+                fillColor: wave.color
+                strokeColor: "transparent"
+                PathSvg {
+                    path: wave.outline(band.width, band.height)
+                }
             }
         }
     }

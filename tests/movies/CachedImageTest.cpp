@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A movie's cached image must look like its content drawn directly, at every scale the game
+// draws at.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QTest>
+#include <memory>
+
+#include "host/movie/MovieEngine.h"
+#include "host/virtualscreen/VirtualScreen.h"
+
+namespace xuehai {
+namespace {
+
+// A badge with an outlined glyph, as the title's name, placed off the pixel grid.
+QByteArray Scene(const char* holder) {
+    return QByteArray(R"(
+import QtQuick
+import Xuehai.Ui
+Rectangle {
+    width: 200; height: 200; color: "white"
+    Item {
+        x: 13; y: 7; width: 180; height: 180
+        HOLDER {
+            x: 30; y: 40; width: 100; height: 60
+            Rectangle { anchors.fill: parent; radius: 10; color: "#ffb74d"; border.color: "black"; border.width: 3 }
+            Text {
+                anchors.centerIn: parent; text: "学海"; font.pixelSize: 30; color: "blue"
+                style: Text.Outline; styleColor: "red"
+            }
+        }
+    }
+})")
+        .replace("HOLDER", holder);
+}
+
+QImage Draw(QQmlEngine& engine, const QByteArray& qml) {
+    QQuickWidget control(&engine, nullptr);
+    auto* component = new QQmlComponent(&engine, &control);
+    component->setData(qml, QUrl());
+    auto* scene = qobject_cast<QQuickItem*>(component->create());
+    EXPECT_NE(scene, nullptr) << component->errorString().toStdString();
+    if (scene == nullptr) {
+        return {};
+    }
+    control.setContent(QUrl(), component, scene);
+    control.resize(200, 200);
+    control.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&control));
+    QTest::qWait(50);
+    return control.grabFramebuffer();
+}
+
+// Pixels that differ by more than smoothing at a fractional position can explain.
+int Unlike(const QImage& a, const QImage& b) {
+    int unlike = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y);
+            const QColor q = b.pixelColor(x, y);
+            if (std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                    std::abs(p.blue() - q.blue()) >
+                240) {
+                ++unlike;
+            }
+        }
+    }
+    return unlike;
+}
+
+class CachedImage : public ::testing::TestWithParam<qreal> {};
+
+TEST_P(CachedImage, LooksLikeItsContentDrawnDirectly) {
+    UseSoftwareQuickRenderer();
+    VirtualScreen::ScaleWindows(GetParam());
+    const std::shared_ptr<QQmlEngine> engine = SharedMovieEngine();
+    engine->addImportPath(QStringLiteral(XUEHAI_MOVIE_SOURCES));
+    const QImage direct = Draw(*engine, Scene("Item"));
+    const QImage cached = Draw(*engine, Scene("CachedImage"));
+    VirtualScreen::ScaleWindows(1);
+
+    ASSERT_EQ(direct.size(), cached.size());
+    ASSERT_EQ(direct.width(), qRound(200 * GetParam()));
+    // The badge covers some 6,000 pixels at scale 1; a shifted image misses most of them.
+    EXPECT_LT(Unlike(direct, cached), direct.width() * direct.height() / 200);
+}
+
+// 1: 800 x 600; 1.28: 1366 x 768; 1.8: 1920 x 1080; 2: a high-density screen.
+INSTANTIATE_TEST_SUITE_P(Scales, CachedImage, ::testing::Values(1.0, 1.28, 1.8, 2.0));
+
+}  // namespace
+}  // namespace xuehai
