@@ -69,12 +69,18 @@ Clip {
             { "x": 30, "y": 30, "w": 130, "d": 60000 },
             { "x": 420, "y": 70, "w": 100, "d": 75000 }
         ]
-        Cloud {
+        // Drawn once into an image that drifts in whole pixels.
+        CachedImage {
             required property var modelData
             property real drift: modelData.x
             width: modelData.w
+            height: width * 0.55
+            layer.smooth: false
             x: Math.round(drift)
             y: modelData.y
+            Cloud {
+                anchors.fill: parent
+            }
             SequentialAnimation on drift {
                 loops: Animation.Infinite
                 NumberAnimation {

@@ -11,16 +11,15 @@ Item {
 
     Repeater {
         model: area.count
-        Rectangle {
+        // Each bubble is drawn once into an image that rises, sways and fades.
+        CachedImage {
             id: bubble
             required property int index
             readonly property real startX: (index + 0.5) * area.width / area.count
             width: 34 + (index % 3) * 8
             height: width
-            radius: width / 2
-            color: "#40ffffff"
-            border.color: "#ccffffff"
-            border.width: 2
+            // Small and soft: copied without smoothing.
+            layer.smooth: false
             // Positions are kept in whole pixels so slow bubbles repaint less often.
             property real riseY: area.height
             property real swayX: startX
@@ -28,6 +27,13 @@ Item {
             y: Math.round(riseY)
             opacity: 0
 
+            Rectangle {
+                anchors.fill: parent
+                radius: width / 2
+                color: "#40ffffff"
+                border.color: "#ccffffff"
+                border.width: 2
+            }
             Rectangle {
                 x: parent.width * 0.2
                 y: parent.height * 0.16

@@ -6,7 +6,6 @@ import QtQuick.Shapes
 // screens.
 CachedImage {
     id: bunting
-    layer.smooth: true
 
     property int flags: 14
     property real sag: 26

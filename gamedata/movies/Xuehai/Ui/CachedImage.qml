@@ -4,14 +4,15 @@ import Xuehai.Movie
 
 // Its content drawn once into an image, which then moves, turns and fades for the price of
 // copying a picture instead of drawing curves, outlines and glyphs again each frame. Children
-// go into the image; they see it as their parent, the same size as this item. The image is
-// copied pixel for pixel, sharp wherever it slides; one that turns asks for layer.smooth.
+// go into the image; they see it as their parent, the same size as this item. One that only
+// ever slides may set layer.smooth false: it is then copied pixel for pixel.
 Item {
     id: cached
 
     default property alias content: picture.data
 
     layer.enabled: true
+    layer.smooth: true
 
     Item {
         id: picture

@@ -84,14 +84,14 @@ Item {
         }
     }
 
-    Rectangle {
+    EvenRound {
         id: ribbon
         anchors.horizontalCenter: parent.horizontalCenter
         y: 206
         width: 420
         height: 70
         radius: 35
-        color: Theme.coral
+        fill: Theme.coral
         border.color: Theme.white
         border.width: 5
         scale: title.shown ? 1 : 0

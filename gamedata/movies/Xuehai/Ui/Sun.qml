@@ -13,7 +13,8 @@ Item {
     // Turned in whole degrees, so the slow turn repaints a few times a second only.
     property real turn: 0
 
-    Item {
+    // The rays are drawn once into an image that turns.
+    CachedImage {
         anchors.fill: parent
         rotation: Math.round(sun.turn)
         Repeater {

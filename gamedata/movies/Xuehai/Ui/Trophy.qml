@@ -5,7 +5,6 @@ import QtQuick.Shapes
 // A golden cup with a star on it, for the battle and its winner.
 CachedImage {
     id: trophy
-    layer.smooth: true
 
     readonly property color gold: "#ffc107"
     readonly property color goldDeep: "#e08e00"
