@@ -11,6 +11,7 @@
 #include <QTest>
 #include <memory>
 
+#include "PictureCompare.h"
 #include "host/movie/MovieEngine.h"
 #include "host/virtualscreen/VirtualScreen.h"
 
@@ -56,23 +57,6 @@ QImage Draw(QQmlEngine& engine, const QByteArray& qml) {
     return control.grabFramebuffer();
 }
 
-// Pixels that differ by more than smoothing at a fractional position can explain.
-int Unlike(const QImage& a, const QImage& b) {
-    int unlike = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QColor p = a.pixelColor(x, y);
-            const QColor q = b.pixelColor(x, y);
-            if (std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
-                    std::abs(p.blue() - q.blue()) >
-                240) {
-                ++unlike;
-            }
-        }
-    }
-    return unlike;
-}
-
 class CachedImage : public ::testing::TestWithParam<qreal> {};
 
 TEST_P(CachedImage, LooksLikeItsContentDrawnDirectly) {
@@ -87,7 +71,8 @@ TEST_P(CachedImage, LooksLikeItsContentDrawnDirectly) {
     ASSERT_EQ(direct.size(), cached.size());
     ASSERT_EQ(direct.width(), qRound(200 * GetParam()));
     // The badge covers some 6,000 pixels at scale 1; a shifted image misses most of them.
-    EXPECT_LT(Unlike(direct, cached), direct.width() * direct.height() / 200);
+    // Smoothing at a fractional position explains differences up to the tolerance.
+    EXPECT_LT(test::PixelsApart(direct, cached, 240), direct.width() * direct.height() / 200);
 }
 
 // 1: 800 x 600; 1.28: 1366 x 768; 1.8: 1920 x 1080; 2: a high-density screen.
