@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPaintEvent>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -73,6 +74,58 @@ TEST_P(CachedImage, LooksLikeItsContentDrawnDirectly) {
     // The badge covers some 6,000 pixels at scale 1; a shifted image misses most of them.
     // Smoothing at a fractional position explains differences up to the tolerance.
     EXPECT_LT(test::PixelsApart(direct, cached, 240), direct.width() * direct.height() / 200);
+}
+
+// A control that notes every part of itself it paints.
+class PaintWatch : public QQuickWidget {
+public:
+    using QQuickWidget::QQuickWidget;
+    QRegion painted;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        painted += event->region();
+        QQuickWidget::paintEvent(event);
+    }
+};
+
+TEST_P(CachedImage, StaysUnpaintedWhileSomethingElseMoves) {
+    UseSoftwareQuickRenderer();
+    VirtualScreen::ScaleWindows(GetParam());
+    const std::shared_ptr<QQmlEngine> engine = SharedMovieEngine();
+    engine->addImportPath(QStringLiteral(XUEHAI_MOVIE_SOURCES));
+    PaintWatch control(engine.get(), nullptr);
+    auto* component = new QQmlComponent(engine.get(), &control);
+    component->setData(R"(
+import QtQuick
+import Xuehai.Ui
+Rectangle {
+    width: 200; height: 200; color: "white"
+    CachedImage {
+        x: 20; y: 20; width: 100; height: 60
+        Rectangle { anchors.fill: parent; radius: 10; color: "#ffb74d" }
+        Text { anchors.centerIn: parent; text: "学海"; font.pixelSize: 30; style: Text.Outline }
+    }
+    Rectangle {
+        y: 160; width: 20; height: 20; color: "blue"
+        NumberAnimation on x { from: 0; to: 180; duration: 1000; loops: Animation.Infinite }
+    }
+})",
+                       QUrl());
+    auto* scene = qobject_cast<QQuickItem*>(component->create());
+    ASSERT_NE(scene, nullptr) << component->errorString().toStdString();
+    control.setContent(QUrl(), component, scene);
+    control.resize(200, 200);
+    control.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&control));
+    // The picture is taken on the first frames.
+    QTest::qWait(200);
+    control.painted = QRegion();
+    QTest::qWait(300);
+    VirtualScreen::ScaleWindows(1);
+
+    EXPECT_TRUE(control.painted.intersects(QRect(0, 160, 200, 20)));
+    EXPECT_FALSE(control.painted.intersects(QRect(20, 20, 100, 60)));
 }
 
 // 1: 800 x 600; 1.28: 1366 x 768; 1.8: 1920 x 1080; 2: a high-density screen.

@@ -75,7 +75,7 @@ Clip {
             property real drift: modelData.x
             width: modelData.w
             height: width * 0.55
-            layer.smooth: false
+            smooth: false
             x: Math.round(drift)
             y: modelData.y
             Cloud {

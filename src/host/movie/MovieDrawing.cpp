@@ -2,6 +2,8 @@
 #include "host/movie/MovieDrawing.h"
 
 #include <QGuiApplication>
+#include <QQuickItem>
+#include <QQuickRenderControl>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QScreen>
@@ -29,13 +31,26 @@ bool MovieDrawing::InSoftware() {
            QQuickWindow::graphicsApi() == QSGRendererInterface::Software;
 }
 
-qreal MovieDrawing::LayerDrop() {
-    if (!InSoftware()) {
-        return 0;
-    }
+qreal MovieDrawing::Ratio() {
     // The screen's own ratio follows the game's scale; the application's is read once.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->devicePixelRatio() - 1 : 0;
+    return screen ? screen->devicePixelRatio() : 1;
+}
+
+bool MovieDrawing::canCapture(QQuickItem* item) const {
+    QQuickWindow* scene = item != nullptr ? item->window() : nullptr;
+    if (scene == nullptr) {
+        return false;
+    }
+    // A movie control's scene is drawn off screen for the control's own window.
+    const QWindow* shown = QQuickRenderControl::renderWindowFor(scene);
+    return (shown != nullptr ? shown : scene)->isVisible();
+}
+
+void MovieDrawing::ControlShown() {
+    for (MovieDrawing* drawing : Everyone()) {
+        Q_EMIT drawing->shown();
+    }
 }
 
 void MovieDrawing::Refresh() {

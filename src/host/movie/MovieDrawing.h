@@ -3,30 +3,35 @@
 
 #include <QObject>
 
+class QQuickItem;
+
 namespace xuehai {
 
 // How the movies may draw on this display, for QML as the singleton Drawing of Xuehai.Movie
-// (one for each engine). Qt 6.4's software renderer draws an item's cached image
-// (layer.enabled) with its content shifted up by the device pixel ratio less one times the
-// item's height wherever that ratio is not 1 (a scaled 800 x 600 picture, a high-density
-// screen): half a wave crest, no glyphs. layerDrop is that factor, so a cached image's content
-// that starts layerDrop times its height lower comes out where it belongs (CachedImage in
-// Xuehai.Ui does it); 0 where nothing is shifted.
+// (one for each engine). ratio is how many screen pixels a movie's pixel covers (1.8 where
+// an 800 x 600 picture fills a 1920 x 1080 screen): a picture drawn once for later copying
+// (CachedImage in Xuehai.Ui) is drawn at that many pixels to stay sharp. Such a picture can be
+// taken only of an item in a window on the screen; shown() tells when a movie control shows.
 class MovieDrawing : public QObject {
     Q_OBJECT
-    Q_PROPERTY(qreal layerDrop READ LayerDrop NOTIFY changed)
+    Q_PROPERTY(qreal ratio READ Ratio NOTIFY changed)
 public:
     MovieDrawing();
     ~MovieDrawing() override;
 
-    static qreal LayerDrop();
+    static qreal Ratio();
+    // Whether a picture of the item can be taken now.
+    Q_INVOKABLE bool canCapture(QQuickItem* item) const;
     // Whether the movies are drawn by the processor, Qt Quick's software renderer.
     static bool InSoftware();
     // Tells every movie to look again once the scale of the screens changed.
     static void Refresh();
+    // Tells every movie that a movie control is about to show.
+    static void ControlShown();
 
 Q_SIGNALS:
     void changed();
+    void shown();
 };
 
 }  // namespace xuehai

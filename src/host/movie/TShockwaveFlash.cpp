@@ -221,6 +221,7 @@ void TShockwaveFlash::showEvent(QShowEvent* event) {
     // Drawn before the window first paints, not a moment after.
     RestorePicture(true);
     QQuickWidget::showEvent(event);
+    MovieDrawing::ControlShown();
 }
 
 void TShockwaveFlash::paintEvent(QPaintEvent* event) {

@@ -19,7 +19,7 @@ Item {
             width: 34 + (index % 3) * 8
             height: width
             // Small and soft: copied without smoothing.
-            layer.smooth: false
+            smooth: false
             // Positions are kept in whole pixels so slow bubbles repaint less often.
             property real riseY: area.height
             property real swayX: startX

@@ -5,21 +5,66 @@ import Xuehai.Movie
 // Its content drawn once into an image, which then moves, turns and fades for the price of
 // copying a picture instead of drawing curves, outlines and glyphs again each frame. Children
 // go into the image; they see it as their parent, the same size as this item. One that only
-// ever slides may set layer.smooth false: it is then copied pixel for pixel.
+// ever slides may set smooth false: it is then copied pixel for pixel. Content that changes
+// after it was drawn calls refresh(); a new size or scale draws it again by itself.
+//
+// Not a layer (layer.enabled): Qt 6.4's software renderer copies every layer anew each frame
+// in which anything else on the screen moves, and everything under and over it with it. A
+// still picture taken once is copied only where something changed.
 Item {
     id: cached
 
     default property alias content: picture.data
 
-    layer.enabled: true
-    layer.smooth: true
+    // Whether the image shows what the content looks like now, at this size and scale.
+    property bool stale: true
+
+    function refresh() {
+        stale = true;
+        Qt.callLater(capture);
+    }
+
+    function capture() {
+        if (!stale || width <= 0 || height <= 0 || !Drawing.canCapture(picture))
+            return; // Taken once its movie control shows.
+        const ratio = Drawing.ratio;
+        const size = Qt.size(Math.max(1, Math.round(width * ratio)), Math.max(1, Math.round(height * ratio)));
+        // Until the picture is taken the content draws itself.
+        picture.visible = true;
+        image.visible = false;
+        stale = false;
+        picture.grabToImage(function (shot) {
+            image.source = shot.url;
+            image.visible = true;
+            picture.visible = false;
+        }, size);
+    }
+
+    onWidthChanged: refresh()
+    onHeightChanged: refresh()
+    Component.onCompleted: refresh()
+
+    Connections {
+        target: Drawing
+        function onChanged() {
+            cached.refresh();
+        }
+        function onShown() {
+            Qt.callLater(cached.capture);
+        }
+    }
 
     Item {
         id: picture
         width: cached.width
         height: cached.height
-        // Where the software renderer draws a cached image's content too high (a scaled
-        // picture), the content starts as much lower.
-        y: Drawing.layerDrop * cached.height
+    }
+
+    Image {
+        id: image
+        anchors.fill: parent
+        visible: false
+        cache: false
+        smooth: cached.smooth
     }
 }

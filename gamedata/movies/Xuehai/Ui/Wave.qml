@@ -48,7 +48,7 @@ Item {
         x: Math.round(wave.slide)
         width: wave.width + wave.length * 2
         height: Math.min(wave.crestHeight, wave.height)
-        layer.smooth: false
+        smooth: false
         Shape {
             anchors.fill: parent
             ShapePath {
