@@ -6,7 +6,9 @@ import Xuehai.Movie
 // copying a picture instead of drawing curves, outlines and glyphs again each frame. Children
 // go into the image; they see it as their parent, the same size as this item. One that only
 // ever slides may set smooth false: it is then copied pixel for pixel. Content that changes
-// after it was drawn calls refresh(); a new size or scale draws it again by itself.
+// after it was drawn calls refresh(); a new size or scale draws it again by itself. While live
+// is true the content draws itself (an entrance that animates it), and is drawn once when live
+// turns false again.
 //
 // Not a layer (layer.enabled): Qt 6.4's software renderer copies every layer anew each frame
 // in which anything else on the screen moves, and everything under and over it with it. A
@@ -16,6 +18,7 @@ Item {
 
     default property alias content: picture.data
 
+    property bool live: false
     // Whether the image shows what the content looks like now, at this size and scale.
     property bool stale: true
 
@@ -25,7 +28,7 @@ Item {
     }
 
     function capture() {
-        if (!stale || width <= 0 || height <= 0 || !Drawing.canCapture(picture))
+        if (!stale || live || width <= 0 || height <= 0 || !Drawing.canCapture(picture))
             return; // Taken once its movie control shows.
         const ratio = Drawing.ratio;
         const size = Qt.size(Math.max(1, Math.round(width * ratio)), Math.max(1, Math.round(height * ratio)));
@@ -40,6 +43,13 @@ Item {
         }, size);
     }
 
+    onLiveChanged: {
+        if (live) {
+            picture.visible = true;
+            image.visible = false;
+        }
+        refresh();
+    }
     onWidthChanged: refresh()
     onHeightChanged: refresh()
     Component.onCompleted: refresh()

@@ -11,6 +11,8 @@ Item {
     property string subtitle: "知识冒险之旅"
     property real firstDrop: shown ? 1 : 0
     property real secondDrop: shown ? 1 : 0
+    // From the name's entrance until the last character of the subtitle has popped up.
+    property bool popping: false
 
     function show() {
         entrance.start();
@@ -84,33 +86,39 @@ Item {
         }
     }
 
-    EvenRound {
+    // Its outlined characters are drawn as curves at this size: drawn once, then only copied
+    // when something passes behind them. They draw themselves while they pop up.
+    CachedImage {
         id: ribbon
         anchors.horizontalCenter: parent.horizontalCenter
         y: 206
         width: 420
         height: 70
-        radius: 35
-        fill: Theme.coral
-        border.color: Theme.white
-        border.width: 5
         scale: title.shown ? 1 : 0
-        Row {
-            anchors.centerIn: parent
-            spacing: 4
-            Repeater {
-                id: subtitle
-                model: title.subtitle.split("")
-                Text {
-                    required property string modelData
-                    text: modelData
-                    font.family: Theme.font
-                    font.pixelSize: 40
-                    font.bold: true
-                    color: Theme.white
-                    style: Text.Outline
-                    styleColor: "#b23c17"
-                    scale: title.shown ? 1 : 0
+        live: title.popping
+        EvenRound {
+            anchors.fill: parent
+            radius: 35
+            fill: Theme.coral
+            border.color: Theme.white
+            border.width: 5
+            Row {
+                anchors.centerIn: parent
+                spacing: 4
+                Repeater {
+                    id: subtitle
+                    model: title.subtitle.split("")
+                    Text {
+                        required property string modelData
+                        text: modelData
+                        font.family: Theme.font
+                        font.pixelSize: 40
+                        font.bold: true
+                        color: Theme.white
+                        style: Text.Outline
+                        styleColor: "#b23c17"
+                        scale: title.shown ? 1 : 0
+                    }
                 }
             }
         }
@@ -137,6 +145,9 @@ Item {
 
     SequentialAnimation {
         id: entrance
+        ScriptAction {
+            script: title.popping = true
+        }
         NumberAnimation {
             target: title
             property: "firstDrop"
@@ -163,6 +174,12 @@ Item {
                 for (let i = 0; i < subtitle.count; ++i)
                     subtitlePop.createObject(title, { "target": subtitle.itemAt(i), "delay": i * 140 }).start();
             }
+        }
+        PauseAnimation {
+            duration: Math.max(0, subtitle.count - 1) * 140 + 380
+        }
+        ScriptAction {
+            script: title.popping = false
         }
     }
 

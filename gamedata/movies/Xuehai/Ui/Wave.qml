@@ -30,13 +30,15 @@ Item {
     // second, which spares the software renderer most repaints.
     property real slide: 0
     // Only the crests move; the water below them stands still, so a slide repaints a
-    // thin strip and not the whole band.
-    readonly property int crestHeight: Math.ceil(crest * 2.2) + 2
+    // thin strip and not the whole band. Each crest's curve runs between 0.4 and 1.6 times
+    // the crest's height (halfway to its control points), and the strip holds just that.
+    readonly property int crestTop: Math.max(0, Math.floor(crest * 0.4) - 1)
+    readonly property int crestBottom: Math.ceil(crest * 1.6) + 1
 
     // The water starts under the crests' lower edge: two edges meeting on a fraction of a
     // screen pixel (a scaled picture) would let a thin line of what lies behind show through.
     Rectangle {
-        y: wave.crestHeight - 2
+        y: Math.min(wave.crestBottom, wave.height) - 2
         width: wave.width
         height: Math.max(0, wave.height - y)
         color: wave.color
@@ -46,16 +48,19 @@ Item {
     CachedImage {
         id: band
         x: Math.round(wave.slide)
+        y: wave.crestTop
         width: wave.width + wave.length * 2
-        height: Math.min(wave.crestHeight, wave.height)
+        height: Math.max(0, Math.min(wave.crestBottom, wave.height) - y)
         smooth: false
         Shape {
-            anchors.fill: parent
+            y: -wave.crestTop
+            width: band.width
+            height: wave.crestBottom
             ShapePath {
                 fillColor: wave.color
                 strokeColor: "transparent"
                 PathSvg {
-                    path: wave.outline(band.width, band.height)
+                    path: wave.outline(band.width, wave.crestBottom)
                 }
             }
         }
