@@ -14,7 +14,7 @@ Item {
     implicitWidth: 90
     implicitHeight: 60
 
-    component Leaf: Item {
+    component Leaf: CachedImage {
         id: leaf
         property bool leftSide
         width: book.width / 2

@@ -16,7 +16,7 @@ import Xuehai.Movie
 Item {
     id: cached
 
-    default property alias content: picture.data
+    default property alias content: drawn.data
 
     property bool live: false
     // Whether the image shows what the content looks like now, at this size and scale.
@@ -68,6 +68,14 @@ Item {
         id: picture
         width: cached.width
         height: cached.height
+        // Qt 6.4's software renderer leaves a picture's background uncleared, pale, where a
+        // plain opaque fill is part of it; under an opacity just short of 1 nothing is opaque,
+        // and the fills look the same.
+        Item {
+            id: drawn
+            anchors.fill: parent
+            opacity: 0.999
+        }
     }
 
     Image {

@@ -11,6 +11,9 @@ Item {
     property string subtitle: "知识冒险之旅"
     property real firstDrop: shown ? 1 : 0
     property real secondDrop: shown ? 1 : 0
+    // The badges and the ribbon only slide, and are copied pixel for pixel, unless the name
+    // itself is shown smaller or larger.
+    readonly property bool smoothImages: scale !== 1
     // From the name's entrance until the last character of the subtitle has popped up.
     property bool popping: false
 
@@ -33,6 +36,7 @@ Item {
                 required property int index
                 readonly property real drop: index === 0 ? title.firstDrop : title.secondDrop
                 width: 190
+                smooth: title.smoothImages
                 height: 190
                 opacity: drop > 0 ? 1 : 0
                 Rectangle {
@@ -95,6 +99,7 @@ Item {
         width: 420
         height: 70
         scale: title.shown ? 1 : 0
+        smooth: title.smoothImages
         live: title.popping
         EvenRound {
             anchors.fill: parent

@@ -36,80 +36,89 @@ Item {
     NumberAnimation on turn {
         from: 0
         to: 360
-        duration: 24000
+        duration: 32000
         loops: Animation.Infinite
     }
 
-    Rectangle {
+    // The face is drawn once too: a disc with a gradient and an outline is dear to fill again
+    // each time the rays turn behind it.
+    CachedImage {
+        id: face
         anchors.centerIn: parent
         width: sun.width * 0.66
         height: width
-        radius: width / 2
-        border.color: Theme.sunDeep
-        border.width: Math.max(2, width / 30)
-        gradient: Gradient {
-            GradientStop {
-                position: 0
-                color: "#fff59d"
-            }
-            GradientStop {
-                position: 1
-                color: Theme.sun
-            }
-        }
-
-        Item {
-            visible: sun.smiling
+        smooth: false
+        Rectangle {
             anchors.fill: parent
-            Rectangle {
-                x: parent.width * 0.3
-                y: parent.height * 0.36
-                width: parent.width * 0.1
-                height: width * 1.3
-                radius: width / 2
-                color: Theme.ink
+            radius: width / 2
+            border.color: Theme.sunDeep
+            border.width: Math.max(2, width / 30)
+            gradient: Gradient {
+                GradientStop {
+                    position: 0
+                    color: "#fff59d"
+                }
+                GradientStop {
+                    position: 1
+                    color: Theme.sun
+                }
             }
-            Rectangle {
-                x: parent.width * 0.6
-                y: parent.height * 0.36
-                width: parent.width * 0.1
-                height: width * 1.3
-                radius: width / 2
-                color: Theme.ink
-            }
-            Rectangle {
-                x: parent.width * 0.16
-                y: parent.height * 0.56
-                width: parent.width * 0.16
-                height: width * 0.6
-                radius: height / 2
-                color: "#ff9aa8"
-            }
-            Rectangle {
-                x: parent.width * 0.68
-                y: parent.height * 0.56
-                width: parent.width * 0.16
-                height: width * 0.6
-                radius: height / 2
-                color: "#ff9aa8"
-            }
-            Rectangle {
-                anchors.horizontalCenter: parent.horizontalCenter
-                y: parent.height * 0.58
-                width: parent.width * 0.34
-                height: width * 0.5
-                radius: height / 2
-                color: "#e0505a"
-                border.color: Theme.ink
-                border.width: 2
+
+            Item {
+                visible: sun.smiling
+                anchors.fill: parent
                 Rectangle {
-                    width: parent.width + 4
-                    x: -2
-                    y: -2
-                    height: parent.height / 2 + 2
-                    color: "#fff176"
+                    x: parent.width * 0.3
+                    y: parent.height * 0.36
+                    width: parent.width * 0.1
+                    height: width * 1.3
+                    radius: width / 2
+                    color: Theme.ink
+                }
+                Rectangle {
+                    x: parent.width * 0.6
+                    y: parent.height * 0.36
+                    width: parent.width * 0.1
+                    height: width * 1.3
+                    radius: width / 2
+                    color: Theme.ink
+                }
+                Rectangle {
+                    x: parent.width * 0.16
+                    y: parent.height * 0.56
+                    width: parent.width * 0.16
+                    height: width * 0.6
+                    radius: height / 2
+                    color: "#ff9aa8"
+                }
+                Rectangle {
+                    x: parent.width * 0.68
+                    y: parent.height * 0.56
+                    width: parent.width * 0.16
+                    height: width * 0.6
+                    radius: height / 2
+                    color: "#ff9aa8"
+                }
+                Rectangle {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    y: parent.height * 0.58
+                    width: parent.width * 0.34
+                    height: width * 0.5
+                    radius: height / 2
+                    color: "#e0505a"
+                    border.color: Theme.ink
+                    border.width: 2
+                    Rectangle {
+                        width: parent.width + 4
+                        x: -2
+                        y: -2
+                        height: parent.height / 2 + 2
+                        color: "#fff176"
+                    }
                 }
             }
         }
     }
+
+    onSmilingChanged: face.refresh()
 }
