@@ -157,11 +157,13 @@ Clip {
 
     Boat {
         id: boat
-        x: -width
+        // Sails in whole pixels: as it slows down towards its mooring it repaints less often.
+        property real sail: -width
+        x: Math.round(sail)
         y: root.horizon + 24
         width: 150
         height: 132
-        NumberAnimation on x {
+        NumberAnimation on sail {
             from: -boat.width
             to: root.width * 0.62
             duration: 7000
