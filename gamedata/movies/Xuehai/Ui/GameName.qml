@@ -77,12 +77,12 @@ Item {
                     loops: Animation.Infinite
                     NumberAnimation {
                         to: glyph.index === 0 ? -6 : 6
-                        duration: 1500
+                        duration: 2000
                         easing.type: Easing.InOutSine
                     }
                     NumberAnimation {
                         to: glyph.index === 0 ? 6 : -6
-                        duration: 1500
+                        duration: 2000
                         easing.type: Easing.InOutSine
                     }
                 }
