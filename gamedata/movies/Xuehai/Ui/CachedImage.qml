@@ -38,6 +38,10 @@ Item {
         stale = false;
         picture.grabToImage(function (shot) {
             image.source = shot.url;
+            if (image.status !== Image.Ready) {
+                stale = true; // Nothing was taken: the content goes on drawing itself.
+                return;
+            }
             image.visible = true;
             picture.visible = false;
         }, size);

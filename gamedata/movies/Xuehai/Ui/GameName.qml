@@ -36,8 +36,8 @@ Item {
                 required property int index
                 readonly property real drop: index === 0 ? title.firstDrop : title.secondDrop
                 width: 190
-                smooth: title.smoothImages
                 height: 190
+                smooth: title.smoothImages
                 opacity: drop > 0 ? 1 : 0
                 Rectangle {
                     anchors.fill: parent
