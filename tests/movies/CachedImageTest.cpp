@@ -5,7 +5,6 @@
 
 #include <QImage>
 #include <QPaintEvent>
-#include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWidget>
@@ -13,7 +12,7 @@
 #include <memory>
 
 #include "PictureCompare.h"
-#include "host/movie/MovieEngine.h"
+#include "UiScene.h"
 #include "host/virtualscreen/VirtualScreen.h"
 
 namespace xuehai {
@@ -54,17 +53,10 @@ int PicturesShown(const QQuickItem& scene) {
 
 QImage Draw(QQmlEngine& engine, const QByteArray& qml, int pictures) {
     QQuickWidget control(&engine, nullptr);
-    auto* component = new QQmlComponent(&engine, &control);
-    component->setData(qml, QUrl());
-    auto* scene = qobject_cast<QQuickItem*>(component->create());
-    EXPECT_NE(scene, nullptr) << component->errorString().toStdString();
+    QQuickItem* scene = test::ShowUiScene(control, qml, QSize(200, 200));
     if (scene == nullptr) {
         return {};
     }
-    control.setContent(QUrl(), component, scene);
-    control.resize(200, 200);
-    control.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&control));
     // A cached image is taken on the first frames.
     EXPECT_TRUE(QTest::qWaitFor([&] { return PicturesShown(*scene) == pictures; }));
     return control.grabFramebuffer();
@@ -73,10 +65,8 @@ QImage Draw(QQmlEngine& engine, const QByteArray& qml, int pictures) {
 class CachedImage : public ::testing::TestWithParam<qreal> {};
 
 TEST_P(CachedImage, LooksLikeItsContentDrawnDirectly) {
-    UseSoftwareQuickRenderer();
+    const std::shared_ptr<QQmlEngine> engine = test::SoftwareUiEngine();
     VirtualScreen::ScaleWindows(GetParam());
-    const std::shared_ptr<QQmlEngine> engine = SharedMovieEngine();
-    engine->addImportPath(QStringLiteral(XUEHAI_MOVIE_SOURCES));
     const QImage direct = Draw(*engine, Scene("Item"), 0);
     const QImage cached = Draw(*engine, Scene("CachedImage"), 1);
     VirtualScreen::ScaleWindows(1);
@@ -103,13 +93,10 @@ protected:
 };
 
 TEST_P(CachedImage, StaysUnpaintedWhileSomethingElseMoves) {
-    UseSoftwareQuickRenderer();
+    const std::shared_ptr<QQmlEngine> engine = test::SoftwareUiEngine();
     VirtualScreen::ScaleWindows(GetParam());
-    const std::shared_ptr<QQmlEngine> engine = SharedMovieEngine();
-    engine->addImportPath(QStringLiteral(XUEHAI_MOVIE_SOURCES));
     PaintWatch control(engine.get(), nullptr);
-    auto* component = new QQmlComponent(engine.get(), &control);
-    component->setData(R"(
+    QQuickItem* scene = test::ShowUiScene(control, R"(
 import QtQuick
 import Xuehai.Ui
 Rectangle {
@@ -124,13 +111,8 @@ Rectangle {
         NumberAnimation on x { from: 0; to: 180; duration: 1000; loops: Animation.Infinite }
     }
 })",
-                       QUrl());
-    auto* scene = qobject_cast<QQuickItem*>(component->create());
-    ASSERT_NE(scene, nullptr) << component->errorString().toStdString();
-    control.setContent(QUrl(), component, scene);
-    control.resize(200, 200);
-    control.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&control));
+                                          QSize(200, 200));
+    ASSERT_NE(scene, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return PicturesShown(*scene) == 1; }));
     QTest::qWait(100);
     control.painted = QRegion();

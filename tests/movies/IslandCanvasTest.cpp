@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWidget>
@@ -11,7 +10,7 @@
 #include <memory>
 
 #include "PictureCompare.h"
-#include "host/movie/MovieEngine.h"
+#include "UiScene.h"
 
 namespace xuehai {
 namespace {
@@ -39,18 +38,10 @@ int Canvases(const QQuickItem& scene) {
 }
 
 TEST(IslandCanvas, LetsItsPictureGoWhileHiddenAndPaintsItAgainWhenShown) {
-    UseSoftwareQuickRenderer();
-    const std::shared_ptr<QQmlEngine> engine = SharedMovieEngine();
-    engine->addImportPath(QStringLiteral(XUEHAI_MOVIE_SOURCES));
+    const std::shared_ptr<QQmlEngine> engine = test::SoftwareUiEngine();
     QQuickWidget control(engine.get(), nullptr);
-    auto* component = new QQmlComponent(engine.get(), &control);
-    component->setData(kScene, QUrl());
-    auto* scene = qobject_cast<QQuickItem*>(component->create());
-    ASSERT_NE(scene, nullptr) << component->errorString().toStdString();
-    control.setContent(QUrl(), component, scene);
-    control.resize(310, 235);
-    control.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&control));
+    QQuickItem* scene = test::ShowUiScene(control, kScene, QSize(310, 235));
+    ASSERT_NE(scene, nullptr);
     QTest::qWait(200);
     const QImage before = control.grabFramebuffer();
     auto* island = scene->findChild<QQuickItem*>(QStringLiteral("island"));
