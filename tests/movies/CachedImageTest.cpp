@@ -123,6 +123,29 @@ Rectangle {
     EXPECT_FALSE(control.painted.intersects(QRect(20, 20, 100, 60)));
 }
 
+// Under a level that is hidden no picture is held; it is taken again when the level shows.
+TEST(CachedImageUnseen, LetsItsPictureGoAndTakesItAgainWhenShown) {
+    const std::shared_ptr<QQmlEngine> engine = test::SoftwareUiEngine();
+    QQuickWidget control(engine.get(), nullptr);
+    QQuickItem* scene = test::ShowUiScene(control, Scene("CachedImage"), QSize(200, 200));
+    ASSERT_NE(scene, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return PicturesShown(*scene) == 1; }));
+    QQuickItem* picture = nullptr;
+    for (QQuickItem* item : scene->findChildren<QQuickItem*>()) {
+        if (QByteArray(item->metaObject()->className()) == "QQuickImage") {
+            picture = item;
+        }
+    }
+    const QImage before = control.grabFramebuffer();
+
+    QQuickItem* level = scene->childItems().front();
+    level->setVisible(false);
+    EXPECT_TRUE(picture->property("source").toUrl().isEmpty());
+    level->setVisible(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return PicturesShown(*scene) == 1; }));
+    EXPECT_EQ(test::PixelsApart(before, control.grabFramebuffer(), 0), 0);
+}
+
 // 1: 800 x 600; 1.28: 1366 x 768; 1.8: 1920 x 1080; 2: a high-density screen.
 INSTANTIATE_TEST_SUITE_P(Scales, CachedImage, ::testing::Values(1.0, 1.28, 1.8, 2.0));
 

@@ -177,6 +177,8 @@ Clip {
     width: 620
     height: 470
     focus: true
+    // The meadow covers the map under it, which therefore need not be drawn meanwhile.
+    opaque: true
 
     Keys.onPressed: event => {
         if (event.key === Qt.Key_Space || event.key === Qt.Key_Up) {

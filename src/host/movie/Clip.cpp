@@ -21,6 +21,14 @@ void Clip::setPlaying(bool playing) {
     Q_EMIT playingChanged();
 }
 
+void Clip::setOpaque(bool opaque) {
+    if (opaque == opaque_) {
+        return;
+    }
+    opaque_ = opaque;
+    Q_EMIT opaqueChanged();
+}
+
 void Clip::gotoFrame(int frame) {
     setFrame(frame);
     stop();

@@ -14,6 +14,9 @@ class Clip : public QQuickItem {
     Q_PROPERTY(QQmlPropertyMap* vars READ vars CONSTANT)
     Q_PROPERTY(int frame READ frame WRITE setFrame NOTIFY frameChanged)
     Q_PROPERTY(bool playing READ playing WRITE setPlaying NOTIFY playingChanged)
+    // Set by a movie that paints every pixel of its clip: levels under such a level root
+    // cannot be seen and are not drawn.
+    Q_PROPERTY(bool opaque READ opaque WRITE setOpaque NOTIFY opaqueChanged)
 public:
     explicit Clip(QQuickItem* parent = nullptr);
 
@@ -22,6 +25,8 @@ public:
     void setFrame(int frame);
     bool playing() const { return playing_; }
     void setPlaying(bool playing);
+    bool opaque() const { return opaque_; }
+    void setOpaque(bool opaque);
 
     Q_INVOKABLE void play() { setPlaying(true); }
     Q_INVOKABLE void stop() { setPlaying(false); }
@@ -36,12 +41,14 @@ public:
 Q_SIGNALS:
     void frameChanged();
     void playingChanged();
+    void opaqueChanged();
     void variableSet(const QString& name, const QString& value);
 
 private:
     ClipVariables vars_;
     int frame_ = 0;
     bool playing_ = true;
+    bool opaque_ = false;
 };
 
 }  // namespace xuehai

@@ -6,9 +6,11 @@
 #include <QQuickItem>
 #include <QUrl>
 #include <QtDebug>
+#include <utility>
 
 #include "core/ProgramFolder.h"
 #include "host/movie/Clip.h"
+#include "host/movie/LevelCover.h"
 
 namespace xuehai {
 
@@ -26,6 +28,8 @@ MovieStage::MovieStage(QQmlEngine& engine, QQuickItem* view, CommandSink raise, 
 
 MovieStage::~MovieStage() {
     // Levels waiting for their deferred deletion go now too: their items need the engine.
+    // None is the stage's any more, so their clips leaving the scene reach no cover.
+    levels_.clear();
     const QList<MovieLevel*> all = findChildren<MovieLevel*>(Qt::FindDirectChildrenOnly);
     qDeleteAll(all);
     delete stage_;
@@ -33,8 +37,9 @@ MovieStage::~MovieStage() {
 
 void MovieStage::Load(int level, const std::filesystem::path& file) {
     if (auto old = levels_.find(level); old != levels_.end()) {
-        Discard(old->second);
+        MovieLevel* replaced = old->second;
         levels_.erase(old);
+        Discard(replaced);
     }
     const QString fileName = QString::fromStdString(file.string());
     QFile source(fileName);
@@ -59,15 +64,21 @@ void MovieStage::Load(int level, const std::filesystem::path& file) {
     }
     connect(movie->Root(), &QQuickItem::widthChanged, this, &MovieStage::Relayout);
     connect(movie->Root(), &QQuickItem::heightChanged, this, &MovieStage::Relayout);
+    connect(movie->Root(), &Clip::opaqueChanged, this, &MovieStage::UpdateCover);
+    for (auto change : {&QQuickItem::visibleChanged, &QQuickItem::opacityChanged,
+                        &QQuickItem::xChanged, &QQuickItem::yChanged, &QQuickItem::scaleChanged,
+                        &QQuickItem::rotationChanged}) {
+        connect(movie->Root(), change, this, &MovieStage::UpdateCover);
+    }
     Relayout();
     FocusTopLevel();
 }
 
 void MovieStage::UnloadAll() {
-    for (auto& [number, level] : levels_) {
+    const std::map<int, MovieLevel*> all = std::exchange(levels_, {});
+    for (const auto& [number, level] : all) {
         Discard(level);
     }
-    levels_.clear();
 }
 
 void MovieStage::UnloadLevel(MovieLevel* level) {
@@ -82,7 +93,8 @@ void MovieStage::UnloadLevel(MovieLevel* level) {
 }
 
 void MovieStage::Discard(MovieLevel* level) {
-    // Gone from sight and input at once; deleted when no script of it can be running.
+    // Gone from sight and input at once; deleted when no script of it can be running. It is
+    // out of the stage's levels already, so the cover never shows it again.
     level->Container()->setVisible(false);
     level->deleteLater();
 }
@@ -132,6 +144,17 @@ void MovieStage::Relayout() {
     stage_->setSize(stageSize);
     mapping_ = MapStage(stageSize, viewSize_, scaleMode_);
     transform_->Set(mapping_);
+    UpdateCover();
+}
+
+void MovieStage::UpdateCover() {
+    // Hiding a level changes its root's visibility, which calls here again.
+    if (covering_) {
+        return;
+    }
+    covering_ = true;
+    HideCoveredLevels(levels_, stage_->size());
+    covering_ = false;
 }
 
 }  // namespace xuehai

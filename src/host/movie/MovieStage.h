@@ -48,6 +48,7 @@ private:
     void Discard(MovieLevel* level);
     void FocusTopLevel();
     void Relayout();
+    void UpdateCover();
 
     QQmlEngine& engine_;
     CommandSink raise_;
@@ -57,6 +58,7 @@ private:
     QSizeF viewSize_;
     ScaleMode scaleMode_ = ScaleMode::ShowAll;
     StageMapping mapping_;
+    bool covering_ = false;
 };
 
 }  // namespace xuehai

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QImage>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 #include <QWidget>
 
@@ -106,6 +107,58 @@ TEST_F(MovieStage, WidgetsOverATransparentMovieShowAndWork) {
     Settle();
     EXPECT_EQ(name.text(), QStringLiteral("xiaoming"));
     EXPECT_TRUE(commands_.empty());
+}
+
+// A level that paints the whole stage hides the ones under it, and only while it does.
+TEST_F(MovieStage, AnOpaqueLevelOverTheWholeStageHidesTheLevelsUnderIt) {
+    auto control = MakeControl();
+    control->SetMovie(Write(QStringLiteral("map.mod"), MovieWith("")));
+    control->LoadMovie(1, Write(QStringLiteral("pig.mod"),
+                                MovieWith("opaque: true\nfunction leave() { Movie.unload() }")));
+    control->LoadMovie(2, Write(QStringLiteral("tip.mod"),
+                                "import Xuehai.Movie\nClip { width: 100; height: 100; "
+                                "opaque: true }"));
+    Clip* map = control->Target("_level0");
+    Clip* game = control->Target("_level1");
+    ASSERT_TRUE(map != nullptr && game != nullptr);
+    EXPECT_FALSE(map->isVisible());
+    EXPECT_TRUE(game->isVisible()) << "a small opaque level hides nothing";
+
+    control->TSetProperty("_level1", 7, "0");
+    EXPECT_TRUE(map->isVisible());
+    control->TSetProperty("_level1", 7, "1");
+    EXPECT_FALSE(map->isVisible());
+
+    game->setX(10);
+    EXPECT_TRUE(map->isVisible()) << "the stage's left edge shows";
+    game->setX(0);
+    game->setOpacity(0.5);
+    EXPECT_TRUE(map->isVisible());
+    game->setOpacity(1);
+    game->setOpaque(false);
+    EXPECT_TRUE(map->isVisible());
+    game->setOpaque(true);
+    EXPECT_FALSE(map->isVisible());
+
+    // What the host hid stays hidden when the cover goes.
+    control->TSetProperty("_level0", 7, "0");
+    ASSERT_TRUE(QMetaObject::invokeMethod(game, "leave"));
+    Settle();
+    EXPECT_FALSE(map->isVisible());
+    control->TSetProperty("_level0", 7, "1");
+    EXPECT_TRUE(map->isVisible());
+}
+
+// A replaced level is gone at once, whatever covers what.
+TEST_F(MovieStage, AReplacedLevelIsNotShownAgainByTheCover) {
+    auto control = MakeControl();
+    control->SetMovie(Write(QStringLiteral("map.mod"), MovieWith("")));
+    control->LoadMovie(1, Write(QStringLiteral("quiz.mod"), MovieWith("")));
+    QPointer<Clip> replaced = control->Target("_level1");
+    control->LoadMovie(1, Write(QStringLiteral("pig.mod"), MovieWith("opaque: true")));
+    ASSERT_FALSE(replaced.isNull()) << "deleted later, not at once";
+    EXPECT_FALSE(replaced->isVisible());
+    EXPECT_FALSE(control->Target("_level0")->isVisible());
 }
 
 TEST_F(MovieStage, KeysReachTheNewestLevel) {

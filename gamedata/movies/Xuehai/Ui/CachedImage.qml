@@ -8,7 +8,8 @@ import Xuehai.Movie
 // ever slides may set smooth false: it is then copied pixel for pixel. Content that changes
 // after it was drawn calls refresh(); a new size or scale draws it again by itself. While live
 // is true the content draws itself (an entrance that animates it), and is drawn once when live
-// turns false again.
+// turns false again. While it cannot be seen (hidden, or in a level that is) it lets its
+// picture go, and takes it again when it shows.
 //
 // Not a layer (layer.enabled): Qt 6.4's software renderer copies every layer anew each frame
 // in which anything else on the screen moves, and everything under and over it with it. A
@@ -28,8 +29,8 @@ Item {
     }
 
     function capture() {
-        if (!stale || live || width <= 0 || height <= 0 || !Drawing.canCapture(picture))
-            return; // Taken once its movie control shows.
+        if (!stale || live || !visible || width <= 0 || height <= 0 || !Drawing.canCapture(picture))
+            return; // Taken once it and its movie control show.
         const ratio = Drawing.ratio;
         const size = Qt.size(Math.max(1, Math.round(width * ratio)), Math.max(1, Math.round(height * ratio)));
         // Until the picture is taken the content draws itself.
@@ -53,6 +54,16 @@ Item {
             image.visible = false;
         }
         refresh();
+    }
+    onVisibleChanged: {
+        if (visible) {
+            refresh();
+        } else if (image.source != "") {
+            image.source = "";
+            image.visible = false;
+            picture.visible = true;
+            stale = true;
+        }
     }
     onWidthChanged: refresh()
     onHeightChanged: refresh()
