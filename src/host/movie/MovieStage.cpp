@@ -65,9 +65,9 @@ void MovieStage::Load(int level, const std::filesystem::path& file) {
     connect(movie->Root(), &QQuickItem::widthChanged, this, &MovieStage::Relayout);
     connect(movie->Root(), &QQuickItem::heightChanged, this, &MovieStage::Relayout);
     connect(movie->Root(), &Clip::opaqueChanged, this, &MovieStage::UpdateCover);
-    for (auto change : {&QQuickItem::visibleChanged, &QQuickItem::opacityChanged,
-                        &QQuickItem::xChanged, &QQuickItem::yChanged, &QQuickItem::scaleChanged,
-                        &QQuickItem::rotationChanged}) {
+    for (auto change :
+         {&QQuickItem::visibleChanged, &QQuickItem::opacityChanged, &QQuickItem::xChanged,
+          &QQuickItem::yChanged, &QQuickItem::scaleChanged, &QQuickItem::rotationChanged}) {
         connect(movie->Root(), change, this, &MovieStage::UpdateCover);
     }
     Relayout();
