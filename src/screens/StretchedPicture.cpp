@@ -16,15 +16,11 @@ void StretchedPicture::paintEvent(QPaintEvent* event) {
         QLabel::paintEvent(event);
         return;
     }
-    // Scaled the way the label scales it, to the pixels of the screen, then shown pixel for
-    // pixel.
-    const QRect area = contentsRect();
-    QImage scaled = picture.toImage().scaled(area.size() * devicePixelRatio(),
-                                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    scaled.setDevicePixelRatio(devicePixelRatio());
+    // Only the part being painted is scaled, straight onto the screen's pixels.
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.drawImage(area.topLeft(), scaled);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(contentsRect(), picture);
 }
 
 }  // namespace xuehai

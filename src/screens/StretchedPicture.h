@@ -6,10 +6,10 @@
 namespace xuehai {
 
 // A label whose picture is stretched smoothly over all of it, as a label with scaled contents
-// shows it, but scaled afresh for each paint instead of kept at the label's size in screen
-// pixels besides the picture (4.2 MB for the report's background at 1920 x 1080): a picture
-// behind a screen is painted seldom, when the screen opens or a button under the mouse
-// changes.
+// shows it, but drawn scaled where it is painted instead of kept at the label's size in
+// screen pixels besides the picture (4.2 MB for the report's background at 1920 x 1080): a
+// picture behind a screen is painted seldom, when the screen opens or a button under the
+// mouse changes.
 class StretchedPicture : public QLabel {
     Q_OBJECT
 
