@@ -158,8 +158,6 @@ Clip {
                 worldWidth: root.worldWidth
                 worldHeight: root.worldHeight
                 detailed: true
-                view: Qt.rect(-world.x, -world.y, root.width, root.height)
-                tiles: 6
             }
 
             MouseArea {

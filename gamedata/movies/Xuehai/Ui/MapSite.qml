@@ -32,7 +32,7 @@ Item {
         color: "#33000000"
     }
 
-    Item {
+    Canvas {
         id: landmark
         anchors.horizontalCenter: parent.horizontalCenter
         y: 6
@@ -46,19 +46,11 @@ Item {
                 easing.type: Easing.OutBack
             }
         }
-
-        // Its picture is let go while the map is hidden under another screen.
-        Loader {
-            anchors.fill: parent
-            active: site.visible
-            sourceComponent: Canvas {
-                onPaint: {
-                    const ctx = getContext("2d");
-                    ctx.reset();
-                    ctx.scale(width / 100, height / 100);
-                    Art.paint(ctx, site.kind, site.name);
-                }
-            }
+        onPaint: {
+            const ctx = getContext("2d");
+            ctx.reset();
+            ctx.scale(width / 100, height / 100);
+            Art.paint(ctx, site.kind, site.name);
         }
 
         SequentialAnimation on y {
