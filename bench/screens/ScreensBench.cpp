@@ -19,7 +19,7 @@
 #include "VirtualDisplay.h"
 #include "core/ProgramFolder.h"
 #include "host/drawingcore/DrawingCore.h"
-#include "host/largeblocks/LargeBlocks.h"
+#include "host/freedmemory/LargeBlocks.h"
 #include "host/movie/MovieEngine.h"
 #include "host/services/QtPlatform.h"
 #include "host/services/TMediaPlayer.h"

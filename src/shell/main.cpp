@@ -3,7 +3,7 @@
 
 #include "core/ProgramFolder.h"
 #include "host/drawingcore/DrawingCore.h"
-#include "host/largeblocks/LargeBlocks.h"
+#include "host/freedmemory/LargeBlocks.h"
 #include "host/movie/RendererChoice.h"
 #include "host/services/QtPlatform.h"
 #include "host/services/QtTranslations.h"

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "core/ProgramFolder.h"
+#include "host/freedmemory/FreedPages.h"
 #include "host/movie/Clip.h"
 #include "host/movie/LevelCover.h"
 
@@ -33,6 +34,7 @@ MovieStage::~MovieStage() {
     const QList<MovieLevel*> all = findChildren<MovieLevel*>(Qt::FindDirectChildrenOnly);
     qDeleteAll(all);
     delete stage_;
+    ReturnFreedPagesSoon();
 }
 
 void MovieStage::Load(int level, const std::filesystem::path& file) {
@@ -97,6 +99,7 @@ void MovieStage::Discard(MovieLevel* level) {
     // out of the stage's levels already, so the cover never shows it again.
     level->Container()->setVisible(false);
     level->deleteLater();
+    ReturnFreedPagesSoon();
 }
 
 void MovieStage::FocusTopLevel() {
@@ -155,6 +158,17 @@ void MovieStage::UpdateCover() {
     covering_ = true;
     HideCoveredLevels(levels_, stage_->size());
     covering_ = false;
+    // What a level hidden now lets go of goes back to the system.
+    std::vector<const MovieLevel*> shown;
+    for (const auto& [number, level] : levels_) {
+        if (level->Root() != nullptr && level->Root()->isVisible()) {
+            shown.push_back(level);
+        }
+    }
+    if (shown != shown_) {
+        shown_ = std::move(shown);
+        ReturnFreedPagesSoon();
+    }
 }
 
 }  // namespace xuehai

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "host/MovieControl.h"
 #include "host/movie/MovieLevel.h"
@@ -59,6 +60,8 @@ private:
     ScaleMode scaleMode_ = ScaleMode::ShowAll;
     StageMapping mapping_;
     bool covering_ = false;
+    // The levels shown at the last look, top one last.
+    std::vector<const MovieLevel*> shown_;
 };
 
 }  // namespace xuehai

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "host/largeblocks/LargeBlocks.h"
+#include "host/freedmemory/LargeBlocks.h"
 
 #include <malloc.h>
 
 namespace xuehai {
 
 namespace {
-constexpr int kLargeBlockBytes = 1 << 20;
+constexpr int kLargeBlockBytes = 128 << 10;
 }
 
 void ReturnLargeBlocksAtOnce() {
