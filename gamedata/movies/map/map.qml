@@ -136,6 +136,7 @@ Clip {
         readonly property int step: 6
 
         Timer {
+            id: scroller
             interval: 16
             repeat: true
             running: scroll.frame >= 1 && scroll.frame <= 4
@@ -158,9 +159,13 @@ Clip {
                 worldWidth: root.worldWidth
                 worldHeight: root.worldHeight
                 detailed: true
+                view: Qt.rect(-world.x, -world.y, root.width, root.height)
+                tiles: 6
+                moving: dragging.pressed || scroller.running
             }
 
             MouseArea {
+                id: dragging
                 anchors.fill: parent
                 cursorShape: pressed ? Qt.ClosedHandCursor : Qt.OpenHandCursor
                 drag.target: world

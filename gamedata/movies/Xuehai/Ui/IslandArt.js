@@ -6,6 +6,17 @@
 
 var reach = 250;
 
+// Whether a box around (x, y) reaching r each way meets the area being painted; what lies
+// wholly outside it is skipped, so painting one tile of the world costs little.
+function near(area, x, y, r) {
+    r += 2; // the soft edge of a shape
+    return x + r > area.x && x - r < area.x + area.width && y + r > area.y && y - r < area.y + area.height;
+}
+
+function nearSegment(area, a, b, r) {
+    return near(area, (a.x + b.x) / 2, (a.y + b.y) / 2, Math.abs(a.x - b.x) / 2 + Math.abs(a.y - b.y) / 2 + r);
+}
+
 function links(places) {
     var out = [];
     for (var i = 0; i < places.length; ++i) {
@@ -18,18 +29,22 @@ function links(places) {
     return out;
 }
 
-function layer(c, places, joins, radius, width, color) {
+function layer(c, area, places, joins, radius, width, color) {
     c.fillStyle = color;
     c.strokeStyle = color;
     c.lineCap = "round";
     c.lineWidth = width;
     for (var i = 0; i < joins.length; ++i) {
+        if (!nearSegment(area, joins[i][0], joins[i][1], width / 2))
+            continue;
         c.beginPath();
         c.moveTo(joins[i][0].x, joins[i][0].y);
         c.lineTo(joins[i][1].x, joins[i][1].y);
         c.stroke();
     }
     for (var k = 0; k < places.length; ++k) {
+        if (!near(area, places[k].x, places[k].y, radius))
+            continue;
         c.beginPath();
         c.arc(places[k].x, places[k].y, radius, 0, Math.PI * 2, false);
         c.fill();
@@ -72,13 +87,15 @@ function clearOfPlaces(x, y, places) {
     return true;
 }
 
-function ripples(c, w, h) {
+function ripples(c, area, w, h) {
     var next = sequence(7);
     c.strokeStyle = "rgba(255,255,255,0.55)";
     c.lineWidth = 3;
     c.lineCap = "round";
     for (var i = 0; i < 70; ++i) {
         var x = next() * w, y = next() * h;
+        if (!near(area, x + 8, y, 30))
+            continue;
         c.beginPath();
         c.arc(x, y, 9, 1.15 * Math.PI, 1.85 * Math.PI, false);
         c.arc(x + 16, y, 9, 1.15 * Math.PI, 1.85 * Math.PI, false);
@@ -86,10 +103,12 @@ function ripples(c, w, h) {
     }
 }
 
-function roads(c, joins) {
+function roads(c, area, joins) {
     c.fillStyle = "#f3dca6";
     for (var i = 0; i < joins.length; ++i) {
         var a = joins[i][0], b = joins[i][1];
+        if (!nearSegment(area, a, b, 40))
+            continue;
         var steps = Math.floor(Math.hypot(b.x - a.x, b.y - a.y) / 18);
         for (var s = 2; s < steps - 1; ++s) {
             var t = s / steps;
@@ -120,30 +139,33 @@ function tree(c, x, y, size, kind) {
     c.stroke();
 }
 
-function trees(c, places, joins, w, h) {
+function trees(c, area, places, joins, w, h) {
     var next = sequence(42);
     for (var i = 0; i < 420; ++i) {
         var x = next() * w, y = next() * h, size = 22 + next() * 14, kind = Math.floor(next() * 6);
-        if (onGrass(x, y, places, joins) && clearOfPlaces(x, y, places))
+        if (near(area, x, y, size + 4) && onGrass(x, y, places, joins) && clearOfPlaces(x, y, places))
             tree(c, x, y, size, kind);
     }
 }
 
-function paint(c, places, w, h, detailed) {
+// Paints the world, or the part of it in area (world units) when given.
+function paint(c, places, w, h, detailed, area) {
+    area = area || Qt.rect(0, 0, w, h);
     var sea = c.createLinearGradient(0, 0, 0, h);
     sea.addColorStop(0, "#4fc3f7");
     sea.addColorStop(1, "#1e88e5");
     c.fillStyle = sea;
-    c.fillRect(0, 0, w, h);
+    // Past the area's edges, so that a tile's last partly covered pixels are sea too.
+    c.fillRect(area.x - 2, area.y - 2, area.width + 4, area.height + 4);
     var joins = links(places);
     if (detailed)
-        ripples(c, w, h);
-    layer(c, places, joins, 122, 200, "rgba(227,247,255,0.6)");
-    layer(c, places, joins, 106, 168, "#ffe3a3");
-    layer(c, places, joins, 90, 134, "#7cc242");
+        ripples(c, area, w, h);
+    layer(c, area, places, joins, 122, 200, "rgba(227,247,255,0.6)");
+    layer(c, area, places, joins, 106, 168, "#ffe3a3");
+    layer(c, area, places, joins, 90, 134, "#7cc242");
     if (!detailed)
         return;
-    layer(c, places, [], 60, 0, "#8fd356");
-    roads(c, joins);
-    trees(c, places, joins, w, h);
+    layer(c, area, places, [], 60, 0, "#8fd356");
+    roads(c, area, joins);
+    trees(c, area, places, joins, w, h);
 }

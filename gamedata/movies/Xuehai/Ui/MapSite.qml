@@ -32,7 +32,7 @@ Item {
         color: "#33000000"
     }
 
-    Canvas {
+    Item {
         id: landmark
         anchors.horizontalCenter: parent.horizontalCenter
         y: 6
@@ -46,11 +46,19 @@ Item {
                 easing.type: Easing.OutBack
             }
         }
-        onPaint: {
-            const ctx = getContext("2d");
-            ctx.reset();
-            ctx.scale(width / 100, height / 100);
-            Art.paint(ctx, site.kind, site.name);
+
+        // Its picture is let go while the map is hidden under another screen.
+        Loader {
+            anchors.fill: parent
+            active: site.visible
+            sourceComponent: Canvas {
+                onPaint: {
+                    const ctx = getContext("2d");
+                    ctx.reset();
+                    ctx.scale(width / 100, height / 100);
+                    Art.paint(ctx, site.kind, site.name);
+                }
+            }
         }
 
         SequentialAnimation on y {
