@@ -13,6 +13,7 @@
 
 #include "PictureCompare.h"
 #include "UiScene.h"
+#include "host/movie/MovieDrawing.h"
 #include "host/virtualscreen/VirtualScreen.h"
 
 namespace xuehai {
@@ -123,7 +124,8 @@ Rectangle {
     EXPECT_FALSE(control.painted.intersects(QRect(20, 20, 100, 60)));
 }
 
-// Under a level that is hidden no picture is held; it is taken again when the level shows.
+// Under a level that is hidden, or in a control out of sight, no picture is held; it is taken
+// again when it shows.
 TEST(CachedImageUnseen, LetsItsPictureGoAndTakesItAgainWhenShown) {
     const std::shared_ptr<QQmlEngine> engine = test::SoftwareUiEngine();
     QQuickWidget control(engine.get(), nullptr);
@@ -142,6 +144,16 @@ TEST(CachedImageUnseen, LetsItsPictureGoAndTakesItAgainWhenShown) {
     level->setVisible(false);
     EXPECT_TRUE(picture->property("source").toUrl().isEmpty());
     level->setVisible(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return PicturesShown(*scene) == 1; }));
+    EXPECT_EQ(test::PixelsApart(before, control.grabFramebuffer(), 0), 0);
+
+    // Its movie control covered whole by another screen: the same, and no picture is taken
+    // while the control stays out of sight.
+    MovieDrawing::SetSceneSeen(control.quickWindow(), false);
+    EXPECT_TRUE(picture->property("source").toUrl().isEmpty());
+    QTest::qWait(100);
+    EXPECT_EQ(PicturesShown(*scene), 0);
+    MovieDrawing::SetSceneSeen(control.quickWindow(), true);
     ASSERT_TRUE(QTest::qWaitFor([&] { return PicturesShown(*scene) == 1; }));
     EXPECT_EQ(test::PixelsApart(before, control.grabFramebuffer(), 0), 0);
 }

@@ -7,6 +7,7 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QScreen>
+#include <set>
 #include <vector>
 
 namespace xuehai {
@@ -15,6 +16,12 @@ namespace {
 std::vector<MovieDrawing*>& Everyone() {
     static std::vector<MovieDrawing*> drawings;
     return drawings;
+}
+
+// The scenes of the movie controls out of sight now.
+std::set<const QQuickWindow*>& Unseen() {
+    static std::set<const QQuickWindow*> scenes;
+    return scenes;
 }
 }  // namespace
 
@@ -44,7 +51,21 @@ bool MovieDrawing::canCapture(QQuickItem* item) const {
     }
     // A movie control's scene is drawn off screen for the control's own window.
     const QWindow* shown = QQuickRenderControl::renderWindowFor(scene);
-    return (shown != nullptr ? shown : scene)->isVisible();
+    return (shown != nullptr ? shown : scene)->isVisible() && seen(item);
+}
+
+bool MovieDrawing::seen(QQuickItem* item) const {
+    return item != nullptr && item->window() != nullptr && !Unseen().contains(item->window());
+}
+
+void MovieDrawing::SetSceneSeen(const QQuickWindow* scene, bool seen) {
+    const bool changed = seen ? Unseen().erase(scene) > 0 : Unseen().insert(scene).second;
+    if (!changed) {
+        return;
+    }
+    for (MovieDrawing* drawing : Everyone()) {
+        Q_EMIT drawing->sightChanged();
+    }
 }
 
 void MovieDrawing::ControlShown() {

@@ -61,6 +61,7 @@ TShockwaveFlash::TShockwaveFlash(std::shared_ptr<QQmlEngine> engine, const Movie
 TShockwaveFlash::~TShockwaveFlash() {
     // The movies go before the engine they were made by, which may go with this control.
     delete stage_;
+    MovieDrawing::SetSceneSeen(quickWindow(), true);
 }
 
 void TShockwaveFlash::SightChanged(bool seen) {
@@ -71,6 +72,8 @@ void TShockwaveFlash::SightChanged(bool seen) {
         unseen_.Hold(quickWindow()->contentItem());
         ReleasePicture();
     }
+    // Its movies' cached pictures go while it is out of sight, and are taken again after.
+    MovieDrawing::SetSceneSeen(quickWindow(), seen);
 }
 
 void TShockwaveFlash::ReleasePicture() {

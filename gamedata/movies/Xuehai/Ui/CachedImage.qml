@@ -8,8 +8,8 @@ import Xuehai.Movie
 // ever slides may set smooth false: it is then copied pixel for pixel. Content that changes
 // after it was drawn calls refresh(); a new size or scale draws it again by itself. While live
 // is true the content draws itself (an entrance that animates it), and is drawn once when live
-// turns false again. While it cannot be seen (hidden, or in a level that is) it lets its
-// picture go, and takes it again when it shows.
+// turns false again. While it cannot be seen (hidden, in a level that is, or in a movie control
+// covered whole or minimised) it lets its picture go, and takes it again when it shows.
 //
 // Not a layer (layer.enabled): Qt 6.4's software renderer copies every layer anew each frame
 // in which anything else on the screen moves, and everything under and over it with it. A
@@ -55,16 +55,16 @@ Item {
         }
         refresh();
     }
-    onVisibleChanged: {
-        if (visible) {
-            refresh();
-        } else if (image.source != "") {
-            image.source = "";
-            image.visible = false;
-            picture.visible = true;
-            stale = true;
-        }
+    function release() {
+        if (image.source == "")
+            return;
+        image.source = "";
+        image.visible = false;
+        picture.visible = true;
+        stale = true;
     }
+
+    onVisibleChanged: visible ? refresh() : release()
     onWidthChanged: refresh()
     onHeightChanged: refresh()
     Component.onCompleted: refresh()
@@ -76,6 +76,12 @@ Item {
         }
         function onShown() {
             Qt.callLater(cached.capture);
+        }
+        function onSightChanged() {
+            if (!Drawing.seen(cached))
+                cached.release();
+            else if (cached.stale)
+                Qt.callLater(cached.capture);
         }
     }
 
