@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The map's island picture: cut into tiles of which only those in view are kept, let go
-// while the map is hidden, and always the same picture.
+// while the map is hidden or out of sight, and always the same picture.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -12,6 +12,7 @@
 
 #include "PictureCompare.h"
 #include "UiScene.h"
+#include "host/movie/MovieDrawing.h"
 #include "host/virtualscreen/VirtualScreen.h"
 
 namespace xuehai {
@@ -65,6 +66,15 @@ TEST(IslandCanvas, LetsItsPictureGoWhileHiddenAndPaintsItAgainWhenShown) {
     EXPECT_EQ(Canvases(*scene), 0);
 
     scene->setVisible(true);
+    QTest::qWait(200);
+    EXPECT_EQ(Canvases(*scene), 1);
+    EXPECT_EQ(test::PixelsApart(before, control.grabFramebuffer(), 0), 0);
+
+    // Its movie control out of sight under another screen: the same.
+    MovieDrawing::SetSceneSeen(control.quickWindow(), false);
+    QTest::qWait(50);
+    EXPECT_EQ(Canvases(*scene), 0);
+    MovieDrawing::SetSceneSeen(control.quickWindow(), true);
     QTest::qWait(200);
     EXPECT_EQ(Canvases(*scene), 1);
     EXPECT_EQ(test::PixelsApart(before, control.grabFramebuffer(), 0), 0);

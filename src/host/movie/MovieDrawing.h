@@ -13,7 +13,8 @@ namespace xuehai {
 // an 800 x 600 picture fills a 1920 x 1080 screen): a picture drawn once for later copying
 // (CachedImage in Xuehai.Ui) is drawn at that many pixels to stay sharp. Such a picture can be
 // taken only of an item in a window on the screen; shown() tells when a movie control shows,
-// sightChanged() when one went out of sight (covered whole, minimised) or came back into it.
+// sightChanged() when one went out of sight (covered but for a glimpse, minimised) or came
+// back into it.
 class MovieDrawing : public QObject {
     Q_OBJECT
     Q_PROPERTY(qreal ratio READ Ratio NOTIFY changed)

@@ -3,20 +3,70 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
 namespace xuehai {
+
+namespace {
+
+// A control with no more than this share of it in sight shows only a glimpse.
+constexpr qint64 kGlimpseShare = 10;
+
+qint64 Area(const QRegion& region) {
+    qint64 area = 0;
+    for (const QRect& rect : region) {
+        area += qint64(rect.width()) * rect.height();
+    }
+    return area;
+}
+
+}  // namespace
 
 MovieSight::MovieSight(QWidget& widget, std::function<void(bool)> changed)
     : QObject(&widget), widget_(widget), changed_(std::move(changed)) {
     widget_.installEventFilter(this);
     Watch();
     seen_ = Look();
+    glimpse_ = Glimpse();
+}
+
+QRegion MovieSight::InSight() const {
+    const QWidget* window = widget_.window();
+    if (!widget_.isVisible() || !window->isVisible() || window->isMinimized()) {
+        return {};
+    }
+    return QRegion(widget_.rect()) - Cover().translated(-widget_.mapToGlobal(QPoint(0, 0)));
 }
 
 bool MovieSight::Look() const {
-    return widget_.isVisible() && WindowSeen();
+    if (widget_.rect().isEmpty()) {
+        return widget_.isVisible() && WindowSeen();
+    }
+    const qint64 whole = qint64(widget_.width()) * widget_.height();
+    return Area(InSight()) * kGlimpseShare > whole;
+}
+
+QRect MovieSight::Glimpse() const {
+    const QRegion part = InSight();
+    const qint64 whole = qint64(widget_.width()) * widget_.height();
+    return Area(part) * kGlimpseShare > whole ? QRect() : part.boundingRect();
+}
+
+QRegion MovieSight::Cover() const {
+    // Each modal screen opened from the one under it (the report from the map, the map from
+    // the login screen), down to the widget's own window.
+    const QWidget* window = widget_.window();
+    QRegion cover;
+    for (const QWidget* modal = QApplication::activeModalWidget();
+         modal != nullptr && modal != window && !modal->isAncestorOf(window);
+         modal = modal->parentWidget() != nullptr ? modal->parentWidget()->window() : nullptr) {
+        if (modal->isVisible()) {
+            cover += modal->frameGeometry();
+        }
+    }
+    return cover;
 }
 
 bool MovieSight::WindowSeen() const {
@@ -24,16 +74,24 @@ bool MovieSight::WindowSeen() const {
     if (!window->isVisible() || window->isMinimized()) {
         return false;
     }
-    // A modal screen covers the windows under it; the screen it opened from, sized like
-    // it, cannot be seen then.
-    const QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || modal == window || !modal->isVisible() || modal->isAncestorOf(window)) {
-        return true;
-    }
-    return !modal->frameGeometry().contains(window->frameGeometry());
+    return !(QRegion(window->frameGeometry()) - Cover()).isEmpty();
 }
 
 void MovieSight::Watch() {
+    // A modal screen that moves or changes size over the control uncovers another part of it.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == widget_.window()) {
+        modal = nullptr;
+    }
+    if (modal_ != modal) {
+        if (modal_) {
+            modal_->removeEventFilter(this);
+        }
+        modal_ = modal;
+        if (modal_) {
+            modal_->installEventFilter(this);
+        }
+    }
     if (window_ == widget_.window()) {
         return;
     }
@@ -54,6 +112,8 @@ bool MovieSight::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::WindowStateChange:
         case QEvent::WindowBlocked:
         case QEvent::WindowUnblocked:
+        case QEvent::Move:
+        case QEvent::Resize:
             // After the event has done its work: a widget is visible only once shown.
             QTimer::singleShot(0, this, [this] {
                 Watch();
@@ -68,8 +128,10 @@ bool MovieSight::eventFilter(QObject* watched, QEvent* event) {
 
 void MovieSight::Update() {
     const bool seen = Look();
-    if (seen != seen_) {
+    const QRect glimpse = Glimpse();
+    if (seen != seen_ || glimpse != glimpse_) {
         seen_ = seen;
+        glimpse_ = glimpse;
         changed_(seen);
     }
 }

@@ -9,6 +9,7 @@
 
 #include "core/Errors.h"
 #include "core/GamePath.h"
+#include "host/freedmemory/FreedPages.h"
 #include "host/movie/Clip.h"
 #include "host/movie/CommandQueue.h"
 #include "host/movie/MovieDrawing.h"
@@ -66,14 +67,32 @@ TShockwaveFlash::~TShockwaveFlash() {
 
 void TShockwaveFlash::SightChanged(bool seen) {
     if (seen) {
+        glimpse_.Clear();
         RestorePicture(true);
         unseen_.Release();
     } else {
         unseen_.Hold(quickWindow()->contentItem());
+        KeepGlimpse();
         ReleasePicture();
     }
     // Its movies' cached pictures go while it is out of sight, and are taken again after.
     MovieDrawing::SetSceneSeen(quickWindow(), seen);
+    if (!seen) {
+        ReturnFreedPagesSoon();
+    }
+}
+
+void TShockwaveFlash::KeepGlimpse() {
+    const QRect part = sight_->Glimpse();
+    if (part.isEmpty()) {
+        glimpse_.Clear();
+        return;
+    }
+    // Another part came into sight while the picture was let go: it is drawn once to copy.
+    RestorePicture(false);
+    if (glimpse_.Take(*this, part)) {
+        update(part);
+    }
 }
 
 void TShockwaveFlash::ReleasePicture() {
@@ -230,7 +249,12 @@ void TShockwaveFlash::showEvent(QShowEvent* event) {
 void TShockwaveFlash::paintEvent(QPaintEvent* event) {
     // Uncovered, the window may paint before the control hears it is in sight again.
     if (sight_->Look()) {
+        glimpse_.Clear();
         RestorePicture(false);
+    }
+    if (pictureReleased_ && !glimpse_.Empty()) {
+        glimpse_.Paint(*this, *event);
+        return;
     }
     if (!CopyPictureInWholePixels(*this, *event)) {
         QQuickWidget::paintEvent(event);

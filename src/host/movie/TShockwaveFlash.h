@@ -9,6 +9,7 @@
 
 #include "host/MovieControl.h"
 #include "host/movie/AnimationPause.h"
+#include "host/movie/PictureGlimpse.h"
 #include "host/movie/StageMapping.h"
 
 class QQmlEngine;
@@ -69,6 +70,9 @@ private:
     // no one sees it, and so is its window's picture of itself while no one sees the window;
     // both are drawn anew, whole, before they are seen again.
     void ReleasePicture();
+    // Under a modal screen that leaves only a glimpse of it in sight, that glimpse is kept as
+    // a still picture and painted in place of the movie, which holds still meanwhile.
+    void KeepGlimpse();
     // `repaint`: the control is then painted afresh; not from inside its own painting.
     void RestorePicture(bool repaint);
 
@@ -78,6 +82,7 @@ private:
     MovieSight* sight_;
     AnimationPause unseen_;
     bool pictureReleased_ = false;
+    PictureGlimpse glimpse_;
     std::map<Clip*, std::unique_ptr<AnimationPause>> hiddenClips_;
 };
 

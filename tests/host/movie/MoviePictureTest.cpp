@@ -35,6 +35,11 @@ protected:
     // What the control paints, from its own picture of the movie.
     QImage Drawn() const { return control_->grab().toImage(); }
     QSize Surface() const { return control_->backingStore()->size(); }
+    // The rows of the control above a cover over its lower part.
+    QRect InSight(const QWidget& cover) const {
+        return QRect(0, 0, control_->width(),
+                     cover.frameGeometry().top() - control_->geometry().top());
+    }
 
     std::unique_ptr<TShockwaveFlash> control_;
     QImage shown_;
@@ -66,6 +71,43 @@ TEST_F(MoviePicture, CoveredWholeItLetsGoOfItsPicturesAndDrawsTheSameUncovered) 
     EXPECT_EQ(Drawn(), shown_);
     control_->repaint();
     EXPECT_EQ(Surface(), control_->size());
+}
+
+TEST_F(MoviePicture, CoveredButForAGlimpseItKeepsOnlyTheGlimpseAndFollowsTheCoverAsItMoves) {
+    const QRect frame = control_->frameGeometry();
+    QDialog cover(control_.get());
+    cover.setModal(true);
+    // A quarter of the movie left in sight is more than a glimpse: it goes on drawing.
+    cover.setGeometry(frame.adjusted(0, frame.height() / 4, 0, 0));
+    cover.show();
+    Settle();
+    EXPECT_TRUE(control_->HoldsPicture());
+
+    // Twenty rows of six hundred are a glimpse: they stay as they were, the rest is let go.
+    cover.setGeometry(frame.adjusted(0, 20, 0, 0));
+    Settle();
+    EXPECT_FALSE(control_->HoldsPicture());
+    EXPECT_EQ(Drawn().copy(InSight(cover)), shown_.copy(InSight(cover)));
+
+    // The cover moved down a little: a wider glimpse, drawn again to be kept.
+    cover.setGeometry(frame.adjusted(0, 40, 0, 0));
+    Settle();
+    EXPECT_FALSE(control_->HoldsPicture());
+    EXPECT_EQ(Drawn().copy(InSight(cover)), shown_.copy(InSight(cover)));
+
+    // Down to the middle: more than a glimpse shows again, drawn as before.
+    cover.setGeometry(frame.adjusted(0, frame.height() / 2, 0, 0));
+    Settle();
+    EXPECT_TRUE(control_->HoldsPicture());
+    EXPECT_EQ(Drawn(), shown_);
+
+    cover.setGeometry(frame.adjusted(0, 20, 0, 0));
+    Settle();
+    EXPECT_FALSE(control_->HoldsPicture());
+    cover.hide();
+    Settle();
+    EXPECT_TRUE(control_->HoldsPicture());
+    EXPECT_EQ(Drawn(), shown_);
 }
 
 TEST_F(MoviePicture, HiddenOrMinimisedItIsDrawnAnewBeforeItShows) {

@@ -9,7 +9,8 @@ import Xuehai.Movie
 // after it was drawn calls refresh(); a new size or scale draws it again by itself. While live
 // is true the content draws itself (an entrance that animates it), and is drawn once when live
 // turns false again. While it cannot be seen (hidden, in a level that is, or in a movie control
-// covered whole or minimised) it lets its picture go, and takes it again when it shows.
+// covered but for a glimpse, or minimised) it lets its picture go, and takes it again when it
+// shows.
 //
 // Not a layer (layer.enabled): Qt 6.4's software renderer copies every layer anew each frame
 // in which anything else on the screen moves, and everything under and over it with it. A

@@ -6,8 +6,8 @@ import "IslandArt.js" as Art
 // world units and the picture is scaled to the item. A world larger than the screen is cut
 // into tiles, and only the tiles in view are kept (the whole world is 15 MB at 1920 x 1080,
 // the tiles of one view a quarter to a half of it); a tile coming into view is painted then. All of
-// it is let go while the map is hidden under another screen, and painted again when the map
-// shows.
+// it is let go while the map is hidden or out of sight under another screen, and painted again
+// when the map shows.
 Item {
     id: island
 
@@ -23,6 +23,11 @@ Item {
     // tile is still to come; at rest only the tiles in view are kept.
     property bool moving: false
     readonly property real lead: moving ? 24 : 0
+
+    InSight {
+        id: sight
+        item: island
+    }
 
     Repeater {
         model: island.tiles * island.tiles
@@ -48,7 +53,7 @@ Item {
 
             Loader {
                 anchors.fill: parent
-                active: island.visible && tile.inView
+                active: island.visible && sight.seen && tile.inView
                 sourceComponent: Canvas {
                     id: canvas
 

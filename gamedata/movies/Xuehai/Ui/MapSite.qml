@@ -14,6 +14,11 @@ Item {
     property bool locked: false
     readonly property bool hovered: area.containsMouse
 
+    InSight {
+        id: sight
+        item: site
+    }
+
     signal entered
     signal exited
     signal picked
@@ -47,10 +52,10 @@ Item {
             }
         }
 
-        // Its picture is let go while the map is hidden under another screen.
+        // Its picture is let go while the map is hidden or out of sight under another screen.
         Loader {
             anchors.fill: parent
-            active: site.visible
+            active: site.visible && sight.seen
             sourceComponent: Canvas {
                 onPaint: {
                     const ctx = getContext("2d");
