@@ -11,7 +11,7 @@ namespace xuehai {
 
 namespace {
 // Long enough for the deferred deletions of a screen change to have run.
-constexpr int kSettleMs = 1000;
+constexpr int kSettleMs = 400;
 }  // namespace
 
 void ReturnFreedPagesSoon() {

@@ -3,7 +3,7 @@
 
 namespace xuehai {
 
-// Hands the whole pages of freed small blocks back to the system a second after a screen
+// Hands the whole pages of freed small blocks back to the system a moment after a screen
 // changed what it shows (a level hidden, shown, replaced or closed). The C library keeps
 // freed small blocks for the next ones asked for, and gives back only what lies at the top
 // of its heap, so what a hidden map let go (its landmarks, its items' paint) would otherwise

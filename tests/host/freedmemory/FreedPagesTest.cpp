@@ -34,9 +34,9 @@ TEST(FreedPages, GoBackToTheSystemOnceTheScreenChangeHasSettled) {
 
     ReturnFreedPagesSoon();
     ReturnFreedPagesSoon();
-    QTest::qWait(300);
+    QTest::qWait(100);
     EXPECT_GT(ResidentMegabytes(), freed - 10) << "not while the change is still going on";
-    QTest::qWait(1200);
+    QTest::qWait(600);
     EXPECT_LT(ResidentMegabytes(), freed - 30);
     EXPECT_EQ(kept[0], 2);
     std::free(kept);
