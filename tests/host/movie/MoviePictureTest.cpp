@@ -73,6 +73,30 @@ TEST_F(MoviePicture, CoveredWholeItLetsGoOfItsPicturesAndDrawsTheSameUncovered) 
     EXPECT_EQ(Surface(), control_->size());
 }
 
+TEST_F(MoviePicture, AMessageOverTheScreenCoveringItKeepsItOutOfSight) {
+    // The map over the login screen, then a small message over the map, opened from it.
+    QDialog cover(control_.get());
+    cover.setModal(true);
+    cover.setGeometry(control_->frameGeometry());
+    cover.show();
+    Settle();
+    ASSERT_FALSE(control_->HoldsPicture());
+    QDialog message(&cover);
+    message.setModal(true);
+    message.resize(200, 100);
+    message.show();
+    Settle();
+    EXPECT_FALSE(control_->HoldsPicture()) << "the map still covers it";
+
+    message.hide();
+    Settle();
+    EXPECT_FALSE(control_->HoldsPicture());
+    cover.hide();
+    Settle();
+    EXPECT_TRUE(control_->HoldsPicture());
+    EXPECT_EQ(Drawn(), shown_);
+}
+
 TEST_F(MoviePicture, CoveredButForAGlimpseItKeepsOnlyTheGlimpseAndFollowsTheCoverAsItMoves) {
     const QRect frame = control_->frameGeometry();
     QDialog cover(control_.get());
