@@ -8,6 +8,7 @@
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "PictureCompare.h"
@@ -60,24 +61,21 @@ TEST(IslandCanvas, LetsItsPictureGoWhileHiddenAndPaintsItAgainWhenShown) {
     ASSERT_NE(island, nullptr);
     EXPECT_EQ(Canvases(*scene), 1);
 
+    // Gone while not shown, then painted the same again.
+    const auto letsGoAndComesBack = [&](const std::function<void(bool shown)>& show) {
+        show(false);
+        QTest::qWait(50);
+        EXPECT_EQ(Canvases(*scene), 0);
+        show(true);
+        QTest::qWait(200);
+        EXPECT_EQ(Canvases(*scene), 1);
+        EXPECT_EQ(test::PixelsApart(before, control.grabFramebuffer(), 0), 0);
+    };
     // As the host hides the map's level under a quiz.
-    scene->setVisible(false);
-    QTest::qWait(50);
-    EXPECT_EQ(Canvases(*scene), 0);
-
-    scene->setVisible(true);
-    QTest::qWait(200);
-    EXPECT_EQ(Canvases(*scene), 1);
-    EXPECT_EQ(test::PixelsApart(before, control.grabFramebuffer(), 0), 0);
-
-    // Its movie control out of sight under another screen: the same.
-    MovieDrawing::SetSceneSeen(control.quickWindow(), false);
-    QTest::qWait(50);
-    EXPECT_EQ(Canvases(*scene), 0);
-    MovieDrawing::SetSceneSeen(control.quickWindow(), true);
-    QTest::qWait(200);
-    EXPECT_EQ(Canvases(*scene), 1);
-    EXPECT_EQ(test::PixelsApart(before, control.grabFramebuffer(), 0), 0);
+    letsGoAndComesBack([&](bool shown) { scene->setVisible(shown); });
+    // Its movie control out of sight under another screen.
+    letsGoAndComesBack(
+        [&](bool shown) { MovieDrawing::SetSceneSeen(control.quickWindow(), shown); });
 }
 
 class TiledIslands : public ::testing::TestWithParam<qreal> {};

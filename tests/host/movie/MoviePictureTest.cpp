@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QTest>
+#include <memory>
 
 #include "MovieTestSupport.h"
 
@@ -35,6 +36,22 @@ protected:
     // What the control paints, from its own picture of the movie.
     QImage Drawn() const { return control_->grab().toImage(); }
     QSize Surface() const { return control_->backingStore()->size(); }
+    // A modal screen opened over the control, at frame.
+    std::unique_ptr<QDialog> CoverAt(const QRect& frame) {
+        auto cover = std::make_unique<QDialog>(control_.get());
+        cover->setModal(true);
+        cover->setGeometry(frame);
+        cover->show();
+        Settle();
+        return cover;
+    }
+    // The cover gone: the control draws itself whole again, as before.
+    void ExpectUncoveredAsBefore(QDialog& cover) {
+        cover.hide();
+        Settle();
+        EXPECT_TRUE(control_->HoldsPicture());
+        EXPECT_EQ(Drawn(), shown_);
+    }
     // The rows of the control above a cover over its lower part.
     QRect InSight(const QWidget& cover) const {
         return QRect(0, 0, control_->width(),
@@ -57,31 +74,20 @@ TEST_F(MoviePicture, CoveredWholeItLetsGoOfItsPicturesAndDrawsTheSameUncovered) 
     small.hide();
     Settle();
 
-    QDialog cover(control_.get());
-    cover.setModal(true);
-    cover.setGeometry(control_->frameGeometry());
-    cover.show();
-    Settle();
+    const std::unique_ptr<QDialog> cover = CoverAt(control_->frameGeometry());
     EXPECT_FALSE(control_->HoldsPicture());
     EXPECT_LT(Surface().width() * Surface().height(), 16) << "the covered window keeps its surface";
 
-    cover.hide();
-    Settle();
-    EXPECT_TRUE(control_->HoldsPicture());
-    EXPECT_EQ(Drawn(), shown_);
+    ExpectUncoveredAsBefore(*cover);
     control_->repaint();
     EXPECT_EQ(Surface(), control_->size());
 }
 
 TEST_F(MoviePicture, AMessageOverTheScreenCoveringItKeepsItOutOfSight) {
     // The map over the login screen, then a small message over the map, opened from it.
-    QDialog cover(control_.get());
-    cover.setModal(true);
-    cover.setGeometry(control_->frameGeometry());
-    cover.show();
-    Settle();
+    const std::unique_ptr<QDialog> cover = CoverAt(control_->frameGeometry());
     ASSERT_FALSE(control_->HoldsPicture());
-    QDialog message(&cover);
+    QDialog message(cover.get());
     message.setModal(true);
     message.resize(200, 100);
     message.show();
@@ -91,47 +97,36 @@ TEST_F(MoviePicture, AMessageOverTheScreenCoveringItKeepsItOutOfSight) {
     message.hide();
     Settle();
     EXPECT_FALSE(control_->HoldsPicture());
-    cover.hide();
-    Settle();
-    EXPECT_TRUE(control_->HoldsPicture());
-    EXPECT_EQ(Drawn(), shown_);
+    ExpectUncoveredAsBefore(*cover);
 }
 
 TEST_F(MoviePicture, CoveredButForAGlimpseItKeepsOnlyTheGlimpseAndFollowsTheCoverAsItMoves) {
     const QRect frame = control_->frameGeometry();
-    QDialog cover(control_.get());
-    cover.setModal(true);
     // A quarter of the movie left in sight is more than a glimpse: it goes on drawing.
-    cover.setGeometry(frame.adjusted(0, frame.height() / 4, 0, 0));
-    cover.show();
-    Settle();
+    const std::unique_ptr<QDialog> cover = CoverAt(frame.adjusted(0, frame.height() / 4, 0, 0));
     EXPECT_TRUE(control_->HoldsPicture());
+    // The cover's top moved to `top` rows below the movie's: the rows above it, if a glimpse,
+    // stay as they were, and the rest is let go.
+    const auto coverFrom = [&](int top) {
+        cover->setGeometry(frame.adjusted(0, top, 0, 0));
+        Settle();
+        EXPECT_FALSE(control_->HoldsPicture());
+        EXPECT_EQ(Drawn().copy(InSight(*cover)), shown_.copy(InSight(*cover)));
+    };
 
-    // Twenty rows of six hundred are a glimpse: they stay as they were, the rest is let go.
-    cover.setGeometry(frame.adjusted(0, 20, 0, 0));
-    Settle();
-    EXPECT_FALSE(control_->HoldsPicture());
-    EXPECT_EQ(Drawn().copy(InSight(cover)), shown_.copy(InSight(cover)));
-
+    // Twenty rows of six hundred are a glimpse.
+    coverFrom(20);
     // The cover moved down a little: a wider glimpse, drawn again to be kept.
-    cover.setGeometry(frame.adjusted(0, 40, 0, 0));
-    Settle();
-    EXPECT_FALSE(control_->HoldsPicture());
-    EXPECT_EQ(Drawn().copy(InSight(cover)), shown_.copy(InSight(cover)));
+    coverFrom(40);
 
     // Down to the middle: more than a glimpse shows again, drawn as before.
-    cover.setGeometry(frame.adjusted(0, frame.height() / 2, 0, 0));
+    cover->setGeometry(frame.adjusted(0, frame.height() / 2, 0, 0));
     Settle();
     EXPECT_TRUE(control_->HoldsPicture());
     EXPECT_EQ(Drawn(), shown_);
 
-    cover.setGeometry(frame.adjusted(0, 20, 0, 0));
-    Settle();
-    EXPECT_FALSE(control_->HoldsPicture());
-    cover.hide();
-    Settle();
-    EXPECT_TRUE(control_->HoldsPicture());
-    EXPECT_EQ(Drawn(), shown_);
+    coverFrom(20);
+    ExpectUncoveredAsBefore(*cover);
 }
 
 TEST_F(MoviePicture, HiddenOrMinimisedItIsDrawnAnewBeforeItShows) {

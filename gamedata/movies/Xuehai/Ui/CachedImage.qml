@@ -78,8 +78,13 @@ Item {
         function onShown() {
             Qt.callLater(cached.capture);
         }
-        function onSightChanged() {
-            if (!Drawing.seen(cached))
+    }
+
+    InSight {
+        id: sight
+        item: cached
+        onSeenChanged: {
+            if (!seen)
                 cached.release();
             else if (cached.stale)
                 Qt.callLater(cached.capture);
